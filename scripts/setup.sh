@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-  xvfb xauth xdotool xclip imagemagick fonts-wqy-microhei fonts-arphic-ukai zip unzip)
+  xvfb xauth xdotool xclip imagemagick fonts-wqy-microhei fonts-arphic-ukai zip unzip python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -9,10 +9,17 @@ jobs=$(nproc)
 export CTEST_OUTPUT_ON_FAILURE=1
 step() { printf '\n=== %s\n' "$*"; }
 
+step "format"
+bash scripts/check-format.sh
+
 step "native build and tests"
-cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 cmake --build build/native -j "$jobs"
 ctest --test-dir build/native -j "$jobs"
+
+step "clang-tidy on the portable code"
+git ls-files 'src/*.cpp' ':!src/ui/win32/*' ':!src/text/CodePageBackendWin32.cpp' \
+  | xargs -P "$jobs" -n 4 clang-tidy -p build/native --quiet
 
 step "native tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
@@ -31,10 +38,24 @@ export SHOPCODE_WINE_ROOT=$PWD/build/wine
 cmake -S . -B build/win64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 cmake --build build/win64 -j "$jobs"
-xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win64 -j "$jobs"
+# Once with a Western system code page (1252) and once with the Chinese one (936): the
+# program must behave the same on both.
+LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win64 -j "$jobs"
+LC_ALL=zh_CN.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win64 -j "$jobs" -R '^test_'
 
-step "end-to-end: ShopCode.exe under Wine"
-bash tests/e2e/run.sh build/win64/ShopCode.exe
+step "release package, built twice in separate trees: same bytes"
+cmake --build build/win64 --target package_zip
+cmake -S . -B build/win64-again -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --build build/win64-again --target package_zip -j "$jobs"
+zip=$(cd build/win64 && ls ShopCode-*-win64.zip)
+cmp "build/win64/$zip" "build/win64-again/$zip"
+echo "$zip is reproducible: $(stat -c %s "build/win64/$zip") bytes, sha256 $(sha256sum "build/win64/$zip" | cut -c1-16)"
+
+step "end-to-end: the packaged ShopCode.exe under Wine"
+rm -rf build/package && mkdir -p build/package
+(cd build/package && unzip -q "../win64/$zip")
+bash tests/e2e/run.sh build/package/ShopCode.exe
 
 step "done"
 echo "all tests passed"

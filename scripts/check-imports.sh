@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Fails when the executable imports a DLL or function that Windows 7 SP1 lacks; such
+# functions must be looked up at run time with a fallback instead.
+set -euo pipefail
+exe=$1
+objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
+imports=$("$objdump" -p "$exe" | awk '/DLL Name:/ {print "dll " $3} /^\t[0-9a-f]+\t +[0-9]+ +[A-Za-z_]/ {print "fn " $NF}')
+newer_dlls='^dll (api-ms-win-|ext-ms-win-|shcore\.dll|ucrtbase\.dll|vcruntime)'
+newer_functions='^fn (GetDpiForWindow|GetDpiForSystem|GetDpiForMonitor|SetThreadDpiAwarenessContext|SetProcessDpiAwarenessContext|SetProcessDpiAwareness|AdjustWindowRectExForDpi|GetSystemMetricsForDpi|SystemParametersInfoForDpi|EnableNonClientDpiScaling|SetDefaultDllDirectories|AddDllDirectory|RemoveDllDirectory|GetSystemTimePreciseAsFileTime|CreateFile2|WaitOnAddress|WakeByAddressSingle|WakeByAddressAll|SetThreadDescription|GetThreadDescription|PathCch[A-Za-z]*|GetCurrentPackageId|CompareObjectHandles|SetProcessMitigationPolicy|GetProcessMitigationPolicy|DiscardVirtualMemory|OfferVirtualMemory|PrefetchVirtualMemory)$'
+if bad=$(grep -E "$newer_dlls|$newer_functions" <<<"$imports"); then
+  echo "imports newer than Windows 7 SP1 in $exe:"; echo "$bad"; exit 1
+fi
+echo "$(grep -c '^fn ' <<<"$imports") imports from $(grep -c '^dll ' <<<"$imports") DLLs, all present in Windows 7 SP1"

@@ -8,3 +8,6 @@ if [ "${1:-}" = --fix ]; then
 else
   clang-format --dry-run --Werror $files
 fi
+
+# The README carries the user guide too.
+python3 scripts/sync-guide.py --check

@@ -1,0 +1,228 @@
+#include <iconv.h>
+
+#include <cerrno>
+#include <optional>
+#include <string>
+
+#include "text/CodePageConverter.h"
+
+// The conversions where the Windows services are missing. UTF-8 is written out here; code
+// page 936 goes through iconv, with the mappings that glibc's CP936 lacks but Windows has
+// (the user-defined areas in the Private Use Area, the single byte 0xFF) added by hand.
+
+namespace shopcode {
+
+namespace {
+
+constexpr char16_t Replacement = 0xFFFD;
+constexpr char DefaultByte = '?';
+
+class Iconv {
+ public:
+  Iconv(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+  ~Iconv() {
+    if (ok()) iconv_close(handle_);
+  }
+  Iconv(const Iconv&) = delete;
+  Iconv& operator=(const Iconv&) = delete;
+  bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t get() const { return handle_; }
+
+ private:
+  iconv_t handle_;
+};
+
+// --- code page 936 beyond glibc -----------------------------------------------------------
+
+bool isGbkLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+bool isGbkTrail(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+
+// Windows maps the user-defined areas of GBK into the Private Use Area in three blocks.
+std::optional<char16_t> userDefinedToUnicode(unsigned char lead, unsigned char trail) {
+  if (lead >= 0xAA && lead <= 0xAF && trail >= 0xA1 && trail <= 0xFE) {
+    return static_cast<char16_t>(0xE000 + (lead - 0xAA) * 94 + (trail - 0xA1));
+  }
+  if (lead >= 0xF8 && lead <= 0xFE && trail >= 0xA1 && trail <= 0xFE) {
+    return static_cast<char16_t>(0xE234 + (lead - 0xF8) * 94 + (trail - 0xA1));
+  }
+  if (lead >= 0xA1 && lead <= 0xA7 && trail >= 0x40 && trail <= 0xA0 && trail != 0x7F) {
+    return static_cast<char16_t>(0xE4C6 + (lead - 0xA1) * 96 + (trail - 0x40) - (trail > 0x7F ? 1 : 0));
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> userDefinedFromUnicode(char16_t unit) {
+  auto pair = [](int lead, int trail) { return std::string{static_cast<char>(lead), static_cast<char>(trail)}; };
+  if (unit >= 0xE000 && unit < 0xE234) return pair(0xAA + (unit - 0xE000) / 94, 0xA1 + (unit - 0xE000) % 94);
+  if (unit >= 0xE234 && unit < 0xE4C6) return pair(0xF8 + (unit - 0xE234) / 94, 0xA1 + (unit - 0xE234) % 94);
+  if (unit >= 0xE4C6 && unit < 0xE766) {
+    const int index = (unit - 0xE4C6) % 96;
+    return pair(0xA1 + (unit - 0xE4C6) / 96, 0x40 + index + (index >= 0x3F ? 1 : 0));
+  }
+  return std::nullopt;
+}
+
+// One unit that iconv refused, at the start of `bytes`; returns the bytes it took.
+std::size_t decodeGbkFallback(std::string_view bytes, std::u16string& out) {
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  if (lead == 0x80) return out.push_back(0x20AC), 1;
+  if (lead == 0xFF) return out.push_back(0xF8F5), 1;
+  if (isGbkLead(lead) && bytes.size() >= 2) {
+    const auto trail = static_cast<unsigned char>(bytes[1]);
+    if (const auto unit = userDefinedToUnicode(lead, trail)) return out.push_back(*unit), 2;
+    if (isGbkTrail(trail)) return out.push_back(0x30FB), 2;
+  }
+  out.push_back(0x003F);
+  return 1;
+}
+
+void appendUtf16Le(const char* data, std::size_t size, std::u16string& out) {
+  for (std::size_t i = 0; i + 1 < size; i += 2) {
+    out.push_back(static_cast<char16_t>(static_cast<unsigned char>(data[i]) |
+                                        static_cast<unsigned char>(data[i + 1]) << 8));
+  }
+}
+
+std::u16string decodeGbk(std::string_view bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  Iconv converter("UTF-16LE", "CP936");
+  char buffer[1 << 14];
+  while (!bytes.empty()) {
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* outPos = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t rc = converter.ok() ? iconv(converter.get(), &in, &inLeft, &outPos, &outLeft)
+                                          : static_cast<std::size_t>(-1);
+    const int error = converter.ok() ? errno : EILSEQ;
+    appendUtf16Le(buffer, static_cast<std::size_t>(outPos - buffer), out);
+    bytes.remove_prefix(bytes.size() - inLeft);
+    if (rc == static_cast<std::size_t>(-1) && error != E2BIG && !bytes.empty()) {
+      bytes.remove_prefix(decodeGbkFallback(bytes, out));
+    }
+  }
+  return out;
+}
+
+std::string encodeGbk(std::u16string_view units) {
+  std::string out;
+  out.reserve(units.size() * 2);
+  std::string source;
+  source.reserve(units.size() * 2);
+  for (const char16_t unit : units) {
+    source.push_back(static_cast<char>(unit & 0xFF));
+    source.push_back(static_cast<char>(unit >> 8));
+  }
+  Iconv converter("CP936", "UTF-16LE");
+  char buffer[1 << 14];
+  std::string_view rest(source);
+  while (!rest.empty()) {
+    char* in = const_cast<char*>(rest.data());
+    std::size_t inLeft = rest.size();
+    char* outPos = buffer;
+    std::size_t outLeft = sizeof buffer;
+    const std::size_t rc = converter.ok() ? iconv(converter.get(), &in, &inLeft, &outPos, &outLeft)
+                                          : static_cast<std::size_t>(-1);
+    const int error = converter.ok() ? errno : EILSEQ;
+    out.append(buffer, static_cast<std::size_t>(outPos - buffer));
+    rest.remove_prefix(rest.size() - inLeft);
+    if (rc == static_cast<std::size_t>(-1) && error != E2BIG && rest.size() >= 2) {
+      const auto unit = static_cast<char16_t>(static_cast<unsigned char>(rest[0]) |
+                                              static_cast<unsigned char>(rest[1]) << 8);
+      if (const auto pair = userDefinedFromUnicode(unit)) {
+        out.append(*pair);
+      } else if (unit == 0xF8F5) {
+        out.push_back(static_cast<char>(0xFF));
+      } else {
+        out.push_back(DefaultByte);
+      }
+      rest.remove_prefix(2);
+    }
+  }
+  return out;
+}
+
+// --- UTF-8 ----------------------------------------------------------------------------------
+
+std::u16string decodeUtf8(std::string_view bytes) {
+  std::u16string out;
+  out.reserve(bytes.size());
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto b0 = static_cast<unsigned char>(bytes[i]);
+    int length = b0 < 0x80 ? 1 : b0 >= 0xC2 && b0 <= 0xDF ? 2 : b0 >= 0xE0 && b0 <= 0xEF ? 3
+                               : b0 >= 0xF0 && b0 <= 0xF4 ? 4 : 0;
+    char32_t code = length == 1 ? b0 : length == 2 ? b0 & 0x1F : length == 3 ? b0 & 0x0F : b0 & 0x07;
+    for (int k = 1; k < length; ++k) {
+      const auto b = i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0;
+      if ((b & 0xC0) != 0x80) {
+        length = 0;
+        break;
+      }
+      code = code << 6 | (b & 0x3F);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF are invalid like stray bytes.
+    if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
+        (length == 4 && (code < 0x10000 || code > 0x10FFFF))) {
+      length = 0;
+    }
+    if (length == 0) {
+      out.push_back(Replacement);
+      i += 1;
+    } else if (code >= 0x10000) {
+      out.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
+      out.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
+      i += static_cast<std::size_t>(length);
+    } else {
+      out.push_back(static_cast<char16_t>(code));
+      i += static_cast<std::size_t>(length);
+    }
+  }
+  return out;
+}
+
+std::string encodeUtf8(std::u16string_view units) {
+  std::string out;
+  out.reserve(units.size() * 3);
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    char32_t code = units[i];
+    if (code >= 0xD800 && code <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
+        units[i + 1] <= 0xDFFF) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+      ++i;
+    } else if (code >= 0xD800 && code <= 0xDFFF) {
+      code = Replacement;  // a lone surrogate
+    }
+    if (code < 0x80) {
+      out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | code >> 6));
+      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | code >> 12));
+      out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | code >> 18));
+      out.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::u16string decodeCodePage(unsigned codePage, std::string_view bytes) {
+  if (codePage == CodePageUtf8) return decodeUtf8(bytes);
+  return decodeGbk(bytes);
+}
+
+std::string encodeCodePage(unsigned codePage, std::u16string_view units) {
+  if (codePage == CodePageUtf8) return encodeUtf8(units);
+  return encodeGbk(units);
+}
+
+}  // namespace shopcode

@@ -1,0 +1,13 @@
+#pragma once
+// Code page 936 texts to UTF-16 and back for the W functions, named explicitly so that
+// nothing depends on the system's ANSI code page.
+#include <string>
+#include <string_view>
+
+namespace shopcode::win32 {
+
+std::wstring widenGbk(std::string_view text);
+// Characters that code page 936 lacks come out as the system's default character.
+std::string narrowGbk(std::wstring_view text);
+
+}  // namespace shopcode::win32

@@ -1,6 +1,8 @@
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -34,10 +36,21 @@ class Iconv {
 
 // --- code page 936 beyond glibc -----------------------------------------------------------
 
-bool isGbkLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
-bool isGbkTrail(unsigned char b) { return b >= 0x40 && b <= 0xFE && b != 0x7F; }
+struct GbkRange {
+  unsigned char lead, firstTrail, lastTrail;
+};
+struct BestFitEntry {
+  char16_t unit;
+  unsigned short bytes;  // one byte, or first byte << 8 | second byte
+};
+#include "text/Cp936WindowsExtras.inc"
 
-// Windows maps the user-defined areas of GBK into the Private Use Area in three blocks.
+constexpr char16_t ExtraPrivateUseBase = 0xE766;
+
+bool isGbkLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+
+// Windows maps the user-defined areas of GBK into the Private Use Area in three blocks,
+// and the few other codes that GBK leaves open after them.
 std::optional<char16_t> userDefinedToUnicode(unsigned char lead, unsigned char trail) {
   if (lead >= 0xAA && lead <= 0xAF && trail >= 0xA1 && trail <= 0xFE) {
     return static_cast<char16_t>(0xE000 + (lead - 0xAA) * 94 + (trail - 0xA1));
@@ -47,6 +60,13 @@ std::optional<char16_t> userDefinedToUnicode(unsigned char lead, unsigned char t
   }
   if (lead >= 0xA1 && lead <= 0xA7 && trail >= 0x40 && trail <= 0xA0 && trail != 0x7F) {
     return static_cast<char16_t>(0xE4C6 + (lead - 0xA1) * 96 + (trail - 0x40) - (trail > 0x7F ? 1 : 0));
+  }
+  char16_t unit = ExtraPrivateUseBase;
+  for (const GbkRange& range : ExtraPrivateUse) {
+    if (range.lead == lead && trail >= range.firstTrail && trail <= range.lastTrail) {
+      return static_cast<char16_t>(unit + (trail - range.firstTrail));
+    }
+    unit += range.lastTrail - range.firstTrail + 1;
   }
   return std::nullopt;
 }
@@ -59,10 +79,28 @@ std::optional<std::string> userDefinedFromUnicode(char16_t unit) {
     const int index = (unit - 0xE4C6) % 96;
     return pair(0xA1 + (unit - 0xE4C6) / 96, 0x40 + index + (index >= 0x3F ? 1 : 0));
   }
+  int offset = unit - ExtraPrivateUseBase;
+  for (const GbkRange& range : ExtraPrivateUse) {
+    const int size = range.lastTrail - range.firstTrail + 1;
+    if (offset >= 0 && offset < size) return pair(range.lead, range.firstTrail + offset);
+    offset -= size;
+  }
   return std::nullopt;
 }
 
-// One unit that iconv refused, at the start of `bytes`; returns the bytes it took.
+// What Windows writes for a unit that code page 936 does not hold: a best-fit character, else '?'.
+std::string bestFitFromUnicode(char16_t unit) {
+  const auto* end = std::end(BestFit);
+  const auto* entry = std::lower_bound(std::begin(BestFit), end, unit,
+                                       [](const BestFitEntry& e, char16_t u) { return e.unit < u; });
+  if (entry == end || entry->unit != unit) return std::string(1, DefaultByte);
+  if (entry->bytes < 0x100) return std::string(1, static_cast<char>(entry->bytes));
+  return std::string{static_cast<char>(entry->bytes >> 8), static_cast<char>(entry->bytes & 0xFF)};
+}
+
+// One unit that iconv refused, at the start of `bytes`; returns the bytes it took. Like
+// Windows, a first byte with an invalid second byte becomes one '?' for both bytes (unless
+// the second one is a zero), and a first byte at the very end one '?'.
 std::size_t decodeGbkFallback(std::string_view bytes, std::u16string& out) {
   const auto lead = static_cast<unsigned char>(bytes[0]);
   if (lead == 0x80) return out.push_back(0x20AC), 1;
@@ -70,9 +108,10 @@ std::size_t decodeGbkFallback(std::string_view bytes, std::u16string& out) {
   if (isGbkLead(lead) && bytes.size() >= 2) {
     const auto trail = static_cast<unsigned char>(bytes[1]);
     if (const auto unit = userDefinedToUnicode(lead, trail)) return out.push_back(*unit), 2;
-    if (isGbkTrail(trail)) return out.push_back(0x30FB), 2;
+    out.push_back(u'?');
+    return trail == 0 ? 1 : 2;
   }
-  out.push_back(0x003F);
+  out.push_back(u'?');
   return 1;
 }
 
@@ -135,7 +174,7 @@ std::string encodeGbk(std::u16string_view units) {
       } else if (unit == 0xF8F5) {
         out.push_back(static_cast<char>(0xFF));
       } else {
-        out.push_back(DefaultByte);
+        out.append(bestFitFromUnicode(unit));
       }
       rest.remove_prefix(2);
     }

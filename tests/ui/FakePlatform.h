@@ -9,7 +9,7 @@
 
 #include "ui/Platform.h"
 
-namespace shopcode::testing {
+namespace shopcode {
 
 class FakePlatform final : public Platform {
  public:
@@ -84,4 +84,4 @@ class FakePlatform final : public Platform {
   }
 };
 
-}  // namespace shopcode::testing
+}  // namespace shopcode

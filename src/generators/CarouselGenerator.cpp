@@ -1,7 +1,10 @@
 #include "generators/CarouselGenerator.h"
 
+#include <algorithm>
 #include <array>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "text/PairReplacer.h"
 #include "text/TextPrimitives.h"
@@ -16,13 +19,35 @@ constexpr std::array<Field, 5> ImageFields{Field::编辑框7, Field::编辑框9,
 constexpr std::array<Field, 5> LinkFields{Field::编辑框6, Field::编辑框8, Field::编辑框10, Field::编辑框12,
                                           Field::编辑框14};
 
-// Replaces the five placeholders of one column by the texts of its fields, read in order.
-std::string fillSlides(GeneratorForm& form, std::string_view current, const std::array<Field, 5>& fields,
-                       const std::array<std::string, 5>& placeholders) {
+std::array<std::string, 5> readSlides(GeneratorForm& form, const std::array<Field, 5>& fields) {
   std::array<std::string, 5> texts;
   for (std::size_t i = 0; i < fields.size(); ++i) texts[i] = form.readText(fields[i]);
-  return PairReplacer(current, {}, {placeholders[0], texts[0]}, {placeholders[1], texts[1]},
-                      {placeholders[2], texts[2]}, {placeholders[3], texts[3]}, {placeholders[4], texts[4]});
+  return texts;
+}
+
+// Puts each text where the template holds its placeholder, in one walk over the template
+// alone. Replacing pass after pass over the growing text would search what the user typed
+// too: a width of 250 would become the height, an address holding "fade" or "图片2" would
+// be rewritten. Here the texts go in exactly as typed.
+std::string fillTemplate(std::string_view pattern, std::span<const ReplacePair> pairs) {
+  std::string filled;
+  std::size_t at = 0;
+  while (at < pattern.size()) {
+    const std::string_view rest = pattern.substr(at);
+    const auto pair = std::find_if(pairs.begin(), pairs.end(), [&](const ReplacePair& p) {
+      return !p.find.empty() && rest.starts_with(p.find);
+    });
+    if (pair != pairs.end()) {
+      filled += pair->replacement;
+      at += pair->find.size();
+    } else {
+      // A double-byte character is copied whole, so no placeholder is found inside one.
+      const std::size_t unit = static_cast<unsigned char>(rest[0]) >= 0x80 ? 2 : 1;
+      filled += rest.substr(0, unit);
+      at += unit;
+    }
+  }
+  return filled;
 }
 
 }  // namespace
@@ -31,19 +56,19 @@ void generateCarousel(GeneratorForm& form) {
   if (textEquals(form.readText(Field::编辑框高度), "")) return;
   if (textEquals(form.readText(Field::编辑框宽度), "")) return;
   form.writeText(Field::编辑框3, "");
-  const Literals& text = literals();
   const std::string width = form.readText(Field::编辑框宽度);
   const std::string height = form.readText(Field::编辑框高度);
-  // The template's own size is the placeholder: the width goes in first, so a width
-  // holding "250" is changed by the height step, and no address is ever resized.
-  std::string current = PairReplacer(text.carouselTemplate, {}, {"752", width}, {"250", height});
-  current = fillSlides(form, current, ImageFields, text.imagePlaceholders);
-  current = fillSlides(form, current, LinkFields, text.linkPlaceholders);
-  if (form.isChecked(Radio::单选框1)) {
-    form.writeText(Field::编辑框3, current);
-  } else {
-    form.writeText(Field::编辑框3, PairReplacer(current, {}, {"fade", "scrolly"}));
-  }
+  const std::array<std::string, 5> images = readSlides(form, ImageFields);
+  const std::array<std::string, 5> links = readSlides(form, LinkFields);
+  const bool fade = form.isChecked(Radio::单选框1);
+
+  // The template is written for 752 x 250 with the fade effect: those are its placeholders.
+  const Literals& text = literals();
+  std::vector<ReplacePair> pairs{{"752", width}, {"250", height}};
+  for (std::size_t i = 0; i < images.size(); ++i) pairs.push_back({text.imagePlaceholders[i], images[i]});
+  for (std::size_t i = 0; i < links.size(); ++i) pairs.push_back({text.linkPlaceholders[i], links[i]});
+  if (!fade) pairs.push_back({"fade", "scrolly"});
+  form.writeText(Field::编辑框3, fillTemplate(text.carouselTemplate, pairs));
 }
 
 }  // namespace shopcode

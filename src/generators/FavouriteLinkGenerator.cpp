@@ -34,10 +34,12 @@ void generateFavouriteLink(GeneratorForm& form) {
   if (textEquals(form.readText(Field::编辑框4), "")) return;
   if (textEquals(form.readText(Field::编辑框5), "")) return;
   form.writeText(Field::编辑框3, "");
-  const std::string shopId = extractShopId(form.readText(Field::编辑框4), "shop", ".");
-  // An id cut from "http://" or "https://" means the address held no "shop": a domain
-  // the shop chose later, which does not carry the shop's number.
-  if (textEquals(leftPart(shopId, 2), "tp")) {
+  const std::string address = form.readText(Field::编辑框4);
+  const std::string shopId = extractShopId(address, "shop", ".");
+  // Only an initial address has the shop's number after "shop". Refused: an address with
+  // no "shop" (whatever its scheme or blanks), no id after "shop", or an id starting with
+  // "tp", which is what a later domain gives when the id is cut from its "http://".
+  if (findText(address, "shop") == -1 || textEquals(shopId, "") || textEquals(leftPart(shopId, 2), "tp")) {
     form.showMessage(literals().favouritesRefusal, MessageIconError);
     return;
   }

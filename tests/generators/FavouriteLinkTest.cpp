@@ -88,28 +88,41 @@ TEST_F(FavouriteLink, EmptyAddressOrImageChangesNothing) {
   }
 }
 
-TEST_F(FavouriteLink, IdStartingWithTpIsRefusedWithTheErrorIconAndAnEmptyCodeBox) {
-  for (const char* address : {"http://mystore.com", "https://www.mystore.cn", "http://SHOP5.taobao.com",
-                              "http://shoptp1.taobao.com"}) {
+TEST_F(FavouriteLink, AddressWithoutAShopIdIsRefusedWithTheErrorIconAndAnEmptyCodeBox) {
+  const char* const addresses[] = {
+      "http://mystore.com",
+      "https://www.mystore.cn",     // a later domain: the id starts with tp
+      "http://shoptp1.taobao.com",  // an id starting with tp after "shop"
+      " http://mystore.com",
+      "HTTP://MYSTORE.COM",
+      "http://SHOP5.taobao.com",
+      "www.mystore.com",
+      "abcd.ef",
+      "abc",  // no "shop" at all
+      "http://shop.taobao.com",
+      "http://www.myshop.com",
+      "http://shop12345",  // nothing after "shop"
+  };
+  for (const char* address : addresses) {
     SCOPED_TRACE(address);
     form.clearCalls();
     run(address, "x.gif");
     EXPECT_EQ(form.text(Field::编辑框3), "");
-    ASSERT_FALSE(form.calls().empty());
-    EXPECT_EQ(form.calls().back(), messageCall(literals().favouritesRefusal, MessageIconError));
-    EXPECT_EQ(form.calls().size(), 5u) << "the image address is not read again";
+    const std::vector<FormCall> steps{readCall(Field::编辑框4, address), readCall(Field::编辑框5, "x.gif"),
+                                      writeCall(Field::编辑框3, ""), readCall(Field::编辑框4, address),
+                                      messageCall(literals().favouritesRefusal, MessageIconError)};
+    EXPECT_EQ(form.calls(), steps);
   }
 }
 
-TEST_F(FavouriteLink, ShortOrEmptyIdsAndBlanksStillGiveASnippet) {
+TEST_F(FavouriteLink, AnyIdAfterShopGivesASnippetWithTheTextsAsTyped) {
   struct Case {
     std::string address, image, id;
   } const cases[] = {
-      {"http://shop.taobao.com", "x.gif", ""},
-      {"http://shop12345", "x.gif", ""},
       {"shopt.", "x.gif", "t"},
-      {"abc", "x.gif", ""},
-      {" http://mystore.com", "x.gif", "ttp://mystore"},
+      {" http://shop7.taobao.com", "x.gif", "7"},
+      {"http://shop1.shop2.com", "x.gif", "1"},
+      {"\xB0shop1.shop2.x", "x.gif", "2"},
       {"http://shop12345.taobao.com", " a b.gif ", "12345"},
       {"http://shop1.com", R"(a"b.gif)", "1"},
   };

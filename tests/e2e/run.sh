@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# ShopCode.exe as a user meets it: under Wine in its own virtual X server, with its own
+# temporary Wine prefix and home (whose Desktop is the program's desktop). Types into the
+# fields, clicks the buttons and reads the clipboard from the X side, where Wine hands it
+# over as UTF-8 with LF line ends. Saves screenshots at 96 and 144 DPI in build/screenshots.
+# Usage: tests/e2e/run.sh path/to/ShopCode.exe
+set -euo pipefail
+exe=$(realpath "$1")
+root=$(cd "$(dirname "$0")/../.." && pwd)
+shots=$root/build/screenshots
+mkdir -p "$shots"
+work=$(mktemp -d)
+export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+desktop=$HOME/Desktop
+mkdir -p "$desktop"
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+
+# A virtual X server of our own on a free display; room for the window at 144 DPI.
+exec 5>"$work/display"
+Xvfb -displayfd 5 -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 "$work/display")
+
+wineboot -i >/dev/null 2>&1
+# The shell's "open" of web addresses and files ends in winebrowser: let it log instead of
+# starting a browser, so the test sees exactly what was opened.
+cat >"$work/browser.sh" <<SCRIPT
+#!/bin/sh
+printf '%s\n' "\$*" >>"$work/opened.log"
+SCRIPT
+chmod +x "$work/browser.sh"
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser.sh" /f >/dev/null 2>&1
+wineserver -w
+
+window=""
+start() {
+  wine "$exe" >/dev/null 2>&1 &
+  app=$!
+  window=""
+  for _ in $(seq 300); do
+    window=$(xdotool search --name 'ShopCode' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || { echo "FAIL: the window did not appear"; exit 1; }
+  sleep 1  # first paint
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
+# Clicks the centre of a control given by its left, top, width and height in the client area
+# (without a window manager the X window is the client area).
+click() { xdotool mousemove --window "$window" $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1; sleep 0.3; }
+clipboard() { xclip -o -selection clipboard -t UTF8_STRING 2>/dev/null; }
+# Puts UTF-8 text on the X clipboard and pastes it over the whole text of the focused box.
+paste() {
+  printf '%s' "$1" | xclip -i -selection clipboard
+  xdotool key --clearmodifiers End shift+Home ctrl+v
+  sleep 0.3
+}
+type_into() { click "$@"; xdotool key --clearmodifiers End shift+Home BackSpace; xdotool type --delay 20 "$5"; }
+percent() { printf '%s' "$1" | od -An -tx1 | tr -d ' \n' | tr a-f A-F | sed 's/../%&/g'; }
+check() {  # name expected actual
+  if [ "$2" == "$3" ]; then pass "$1"; else
+    fail "$1"; printf '  expected: %s\n  actual:   %s\n' "$2" "$3"
+  fi
+}
+screenshot() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$1"
+}
+
+# Client-area rectangles of the controls used (left, top, width, height at 96 DPI).
+box1="88 24 256 24"; button1="360 40 56 24"; button4="360 128 56 24"
+button2="24 400 64 32"; button3="120 400 64 32"; link="328 408 104 24"
+box6="504 24 192 24"; box7="504 56 192 24"; width_box="488 408 40 24"; height_box="584 408 40 24"
+radio2="552 384 72 16"; button7="640 352 56 80"
+
+start
+screenshot "$shots/window-96dpi.png"
+
+# Customer-service badge for a Chinese account, pasted as a user would.
+account='店小二abc'
+click $box1
+paste "$account"
+click $button1
+click $button2
+code=$(percent "$account")
+check "badge on the clipboard" \
+  "<a target=\"_blank\" href=\"http://www.taobao.com/webww/ww.php?ver=3&touid=$code&siteid=cntaobao&status=1&charset=utf-8\"><img border=\"0\" src=\"http://amos.alicdn.com/online.aw?v=2&uid=$code&site=cntaobao&s=1&charset=utf-8\" alt=\"点这里给我发消息\" /></a>" \
+  "$(clipboard)"
+
+# Favourites link from the sample shop address and image.
+click $button4
+click $button2
+check "favourites link on the clipboard" \
+  '<a href="http://favorite.taobao.com/popup/add_collection.htm?id=35871246&amp;itemid=35871246&amp;itemtype=0" target="_self" title=""><img src="http://www.example.com/images/favorite.gif" /></a>' \
+  "$(clipboard)"
+
+# Carousel: typed size and image, a Chinese link, the scroll effect.
+type_into $width_box 750
+type_into $height_box 300
+type_into $box7 'http://img.example.com/1.jpg'
+click $box6
+paste 'http://shop.example.com/新品'
+click $radio2
+click $button7
+click $button2
+template='<DIV style="WIDTH: 752px; HEIGHT: 250px" class="slider-promo J_Slider J_TWidget" data-widget-config="{'"'"'effect'"'"':'"'"'fade'"'"','"'"'contentCls'"'"': '"'"'lst-main'"'"', '"'"'navCls'"'"': '"'"'lst-trigger'"'"', '"'"'activeTriggerCls'"'"': '"'"'current'"'"'}" data-widget-type="Slide" data-type="fade">
+<ul class=lst-main>'
+for k in 1 2 3 4 5; do
+  template+="
+<li><A style=\"WIDTH: 752px; HEIGHT: 250px\" href=\"链接$k\" target=_blank><img src=\"图片$k\" alt=\"\" width=\"752\" height=\"250\"></A></li>"
+done
+template+='
+</ul></DIV>'
+expected=$(printf '%s' "$template" | sed -e 's/752/750/g; s/250/300/g; s#图片1#http://img.example.com/1.jpg#; s/图片[2-5]//' \
+  -e 's#链接1#http://shop.example.com/新品#; s/链接[2-5]//; s/fade/scrolly/g')
+carousel=$(clipboard)
+check "carousel on the clipboard" "$expected" "$carousel"
+
+# Preview: the desktop file holds the code box bytes in code page 936, CR LF between lines.
+click $button3
+preview="$desktop/测试代码.html"
+if [ -f "$preview" ]; then
+  check "preview file" "$(printf '%s' "$expected" | sed 's/$/\r/; $ s/\r$//' | iconv -f UTF-8 -t GBK | od -An -tx1)" \
+    "$(od -An -tx1 <"$preview")"
+else
+  fail "preview file not written"
+fi
+
+# The hyperlink opens the seller back office through the shell.
+click $link
+for _ in $(seq 50); do grep -q 'myseller' "$work/opened.log" 2>/dev/null && break; sleep 0.1; done
+grep -q 'https://myseller.taobao.com/' "$work/opened.log" 2>/dev/null && pass "hyperlink opened" ||
+  fail "hyperlink not opened: $(cat "$work/opened.log" 2>/dev/null)"
+
+# Esc closes: the preview file goes, the program ends with 0.
+click $box1
+xdotool key --clearmodifiers Escape
+rc=0; wait "$app" || rc=$?
+check "exit code" 0 "$rc"
+[ ! -e "$preview" ] && pass "preview file removed on close" || fail "preview file left on the desktop"
+
+# The same window at 144 DPI, for the eye.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -w
+start
+screenshot "$shots/window-144dpi.png"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -gt 1000 ] && pass "window scaled at 144 DPI (${WIDTH}x${HEIGHT})" || fail "window not scaled: ${WIDTH}x${HEIGHT}"
+xdotool key --clearmodifiers Escape
+wait "$app" || true
+
+echo "screenshots: $shots/window-96dpi.png $shots/window-144dpi.png"
+[ "$failures" -eq 0 ] && echo "end-to-end: all passed" || { echo "end-to-end: $failures failed"; exit 1; }

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the Windows program (build/win64) and starts it under Wine. Without a display it
+# runs in a virtual X server instead, saves a screenshot (build/screenshot.png) and ends.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build/win64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --build build/win64 --target ShopCode -j "$(nproc)"
+exe=$PWD/build/win64/ShopCode.exe
+root=${SHOPCODE_WINE_ROOT:-$PWD/build/wine-run}
+mkdir -p "$root/home/Desktop"
+export WINEPREFIX="$root/prefix" WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+
+if [ -n "${DISPLAY:-}" ]; then
+  # The user's own session: their home and desktop.
+  exec wine "$exe"
+fi
+
+export HOME="$root/home"
+exec 5>"$root/display"
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [ -s "$root/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 "$root/display")
+[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
+wine "$exe" >/dev/null 2>&1 &
+window=""
+for _ in $(seq 300); do
+  window=$(xdotool search --name 'ShopCode' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "the window did not appear" >&2; exit 1; }
+sleep 1
+import -window root build/screenshot.png
+echo "ShopCode started under Wine; screenshot: build/screenshot.png"

@@ -122,23 +122,38 @@ void appendUtf16Le(const char* data, std::size_t size, std::u16string& out) {
   }
 }
 
+// iconv over the runs of bytes >= 0x80 only: ASCII is the same in both and much faster here.
 std::u16string decodeGbk(std::string_view bytes) {
   std::u16string out;
   out.reserve(bytes.size());
   Iconv converter("UTF-16LE", "CP936");
   char buffer[1 << 14];
   while (!bytes.empty()) {
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    char* outPos = buffer;
-    std::size_t outLeft = sizeof buffer;
-    const std::size_t rc = converter.ok() ? iconv(converter.get(), &in, &inLeft, &outPos, &outLeft)
-                                          : static_cast<std::size_t>(-1);
-    const int error = converter.ok() ? errno : EILSEQ;
-    appendUtf16Le(buffer, static_cast<std::size_t>(outPos - buffer), out);
-    bytes.remove_prefix(bytes.size() - inLeft);
-    if (rc == static_cast<std::size_t>(-1) && error != E2BIG && !bytes.empty()) {
-      bytes.remove_prefix(decodeGbkFallback(bytes, out));
+    std::size_t ascii = 0;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+    out.append(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(ascii));
+    bytes.remove_prefix(ascii);
+    // A run of units that begin with a byte >= 0x80; 0x80 and 0xFF stand alone in Windows.
+    std::size_t run = 0;
+    while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) >= 0x80) {
+      run += isGbkLead(static_cast<unsigned char>(bytes[run])) ? 2 : 1;
+    }
+    run = std::min(run, bytes.size());
+    std::string_view rest = bytes.substr(0, run);
+    bytes.remove_prefix(run);
+    while (!rest.empty()) {
+      char* in = const_cast<char*>(rest.data());
+      std::size_t inLeft = rest.size();
+      char* outPos = buffer;
+      std::size_t outLeft = sizeof buffer;
+      const std::size_t rc = converter.ok() ? iconv(converter.get(), &in, &inLeft, &outPos, &outLeft)
+                                            : static_cast<std::size_t>(-1);
+      const int error = converter.ok() ? errno : EILSEQ;
+      appendUtf16Le(buffer, static_cast<std::size_t>(outPos - buffer), out);
+      rest.remove_prefix(rest.size() - inLeft);
+      if (rc == static_cast<std::size_t>(-1) && error != E2BIG && !rest.empty()) {
+        rest.remove_prefix(decodeGbkFallback(rest, out));
+      }
     }
   }
   return out;
@@ -222,10 +237,15 @@ std::u16string decodeUtf8(std::string_view bytes) {
 }
 
 std::string encodeUtf8(std::u16string_view units) {
-  std::string out;
-  out.reserve(units.size() * 3);
+  std::string out(units.size() * 3, '\0');  // no unit takes more than three bytes
+  char* o = out.data();
+  const auto put = [&o](char32_t byte) { *o++ = static_cast<char>(byte); };
   for (std::size_t i = 0; i < units.size(); ++i) {
     char32_t code = units[i];
+    if (code < 0x80) {
+      put(code);
+      continue;
+    }
     if (code >= 0xD800 && code <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 &&
         units[i + 1] <= 0xDFFF) {
       code = 0x10000 + ((code - 0xD800) << 10) + (units[i + 1] - 0xDC00);
@@ -233,22 +253,21 @@ std::string encodeUtf8(std::u16string_view units) {
     } else if (code >= 0xD800 && code <= 0xDFFF) {
       code = Replacement;  // a lone surrogate
     }
-    if (code < 0x80) {
-      out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | code >> 6));
-      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    if (code < 0x800) {
+      put(0xC0 | code >> 6);
+      put(0x80 | (code & 0x3F));
     } else if (code < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | code >> 12));
-      out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+      put(0xE0 | code >> 12);
+      put(0x80 | (code >> 6 & 0x3F));
+      put(0x80 | (code & 0x3F));
     } else {
-      out.push_back(static_cast<char>(0xF0 | code >> 18));
-      out.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+      put(0xF0 | code >> 18);
+      put(0x80 | (code >> 12 & 0x3F));
+      put(0x80 | (code >> 6 & 0x3F));
+      put(0x80 | (code & 0x3F));
     }
   }
+  out.resize(static_cast<std::size_t>(o - out.data()));
   return out;
 }
 

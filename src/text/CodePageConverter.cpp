@@ -11,22 +11,23 @@ namespace shopcode {
 std::string toUtf16(std::string_view text, unsigned codePage) {
   text = text.substr(0, text.find('\0'));  // a text ends at its first zero byte
   const std::u16string units = decodeCodePage(codePage, text);
-  std::string buffer;
-  buffer.reserve((units.size() + 1) * 2);
+  std::string buffer(units.size() * 2, '\0');
+  char* out = buffer.data();
   for (const char16_t unit : units) {
-    buffer.push_back(static_cast<char>(unit & 0xFF));
-    buffer.push_back(static_cast<char>(unit >> 8));
+    *out++ = static_cast<char>(unit & 0xFF);
+    *out++ = static_cast<char>(unit >> 8);
   }
   buffer.append(2, '\0');  // the terminator unit
   return buffer;
 }
 
 std::string fromUtf16(std::string_view utf16Buffer, unsigned codePage) {
+  const std::size_t available = utf16Buffer.size() / 2;  // an odd last byte is no unit
   std::u16string units;
-  units.reserve(utf16Buffer.size() / 2);
-  for (std::size_t i = 0; i + 1 < utf16Buffer.size(); i += 2) {
-    const auto unit = static_cast<char16_t>(static_cast<unsigned char>(utf16Buffer[i]) |
-                                            static_cast<unsigned char>(utf16Buffer[i + 1]) << 8);
+  units.reserve(available);
+  for (std::size_t i = 0; i < available; ++i) {
+    const auto unit = static_cast<char16_t>(static_cast<unsigned char>(utf16Buffer[2 * i]) |
+                                            static_cast<unsigned char>(utf16Buffer[2 * i + 1]) << 8);
     if (unit == 0) break;  // the string ends at its first zero unit
     units.push_back(unit);
   }

@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy
   libgtest-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64
-  xvfb xauth xdotool xclip imagemagick fonts-wqy-microhei fonts-arphic-ukai zip unzip python3)
+  xvfb xauth xdotool xclip imagemagick fonts-wqy-microhei fonts-arphic-ukai zip unzip python3 locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -14,4 +14,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
   $sudo apt-get update -q
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes its system code page from the Unix locale: zh_CN.UTF-8 gives code page 936.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  echo "setup: generating the zh_CN.UTF-8 locale"
+  sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
+  $sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi

@@ -19,7 +19,8 @@ using namespace shopcode;
 // Lines like the carousel's address lists: markup, a Chinese file name, CR LF.
 std::string mixedText(std::size_t size) {
   const std::string line =
-      "<li><a href=\"http://item.example.com/\xD6\xD0\xCE\xC4\xC9\xCC\xC6\xB7.htm\"><img src=\"http://img.example.com/"
+      "<li><a href=\"http://item.example.com/\xD6\xD0\xCE\xC4\xC9\xCC\xC6\xB7.htm\"><img "
+      "src=\"http://img.example.com/"
       "\xCD\xBC\xC6\xAC\xB2\xE2\xCA\xD4.JPG\" /></a></li>\xC3\xBF\xC8\xD5\xCC\xD8\xBC\xDB\r\n";
   std::string text;
   text.reserve(size + line.size());
@@ -28,7 +29,9 @@ std::string mixedText(std::size_t size) {
   return text;
 }
 
-std::size_t mebibytes(const benchmark::State& state) { return static_cast<std::size_t>(state.range(0)) << 20; }
+std::size_t mebibytes(const benchmark::State& state) {
+  return static_cast<std::size_t>(state.range(0)) << 20;
+}
 
 void finish(benchmark::State& state, std::size_t bytes) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes));

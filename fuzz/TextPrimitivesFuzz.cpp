@@ -18,9 +18,13 @@ namespace model {
 
 using Text = std::string;
 
-bool lead(Text const& t, std::int64_t i) { return static_cast<unsigned char>(t[i]) >= 0x80; }
+bool lead(Text const& t, std::int64_t i) {
+  return static_cast<unsigned char>(t[i]) >= 0x80;
+}
 
-std::int64_t len(Text const& t) { return static_cast<std::int64_t>(t.size()); }
+std::int64_t len(Text const& t) {
+  return static_cast<std::int64_t>(t.size());
+}
 
 Text left(Text const& t, std::int64_t n) {
   Text r;
@@ -128,8 +132,8 @@ namespace {
 // Mostly bytes that matter to the rules: letters of both cases, blanks, CR LF, the marker,
 // lead bytes including 0x80 and 0xFF, and the halves of a full-width space.
 char pickByte(FuzzedDataProvider& in) {
-  static constexpr unsigned char interesting[] = {'a', 'A', 'b', 'B', ' ', '\r', '\n', '*', 0x80, 0xA1,
-                                                  0xB0, 0xD6, 0xFF, 'z', '\t', 0x41};
+  static constexpr unsigned char interesting[] = {'a',  'A',  'b',  'B',  ' ',  '\r', '\n', '*',
+                                                  0x80, 0xA1, 0xB0, 0xD6, 0xFF, 'z',  '\t', 0x41};
   const std::uint8_t b = in.ConsumeIntegral<std::uint8_t>();
   if (b < 0xC0) return static_cast<char>(interesting[b % sizeof interesting]);
   return static_cast<char>(in.ConsumeIntegral<std::uint8_t>() | 1);  // any byte but zero
@@ -144,9 +148,12 @@ std::string pickText(FuzzedDataProvider& in, std::size_t maxLength) {
 
 int pickInt(FuzzedDataProvider& in) {
   switch (in.ConsumeIntegralInRange<int>(0, 3)) {
-    case 0: return in.ConsumeIntegralInRange<int>(-3, 40);
-    case 1: return in.PickValueInArray({INT_MIN, INT_MIN + 1, -1, 0, 1, INT_MAX - 1, INT_MAX});
-    default: return in.ConsumeIntegral<int>();
+    case 0:
+      return in.ConsumeIntegralInRange<int>(-3, 40);
+    case 1:
+      return in.PickValueInArray({INT_MIN, INT_MIN + 1, -1, 0, 1, INT_MAX - 1, INT_MAX});
+    default:
+      return in.ConsumeIntegral<int>();
   }
 }
 

@@ -74,7 +74,8 @@ int wmain(int argc, wchar_t** argv) {
     encoded.push_back(written > 1 ? static_cast<unsigned char>(bytes[1]) : 0);
   }
 
-  if (!writeFile(folder + L"\\cp936-decode.bin", decoded) || !writeFile(folder + L"\\cp936-encode.bin", encoded)) {
+  if (!writeFile(folder + L"\\cp936-decode.bin", decoded) ||
+      !writeFile(folder + L"\\cp936-encode.bin", encoded)) {
     std::fprintf(stderr, "cannot write the tables\n");
     return 1;
   }

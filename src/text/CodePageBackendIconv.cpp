@@ -27,7 +27,8 @@ class Iconv {
   }
   Iconv(const Iconv&) = delete;
   Iconv& operator=(const Iconv&) = delete;
-  bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+  // (iconv_t)-1 is how iconv_open reports a failure.
+  bool ok() const { return handle_ != reinterpret_cast<iconv_t>(-1); }  // NOLINT(performance-no-int-to-ptr)
   iconv_t get() const { return handle_; }
 
  private:
@@ -47,7 +48,9 @@ struct BestFitEntry {
 
 constexpr char16_t ExtraPrivateUseBase = 0xE766;
 
-bool isGbkLead(unsigned char b) { return b >= 0x81 && b <= 0xFE; }
+bool isGbkLead(unsigned char b) {
+  return b >= 0x81 && b <= 0xFE;
+}
 
 // Windows maps the user-defined areas of GBK into the Private Use Area in three blocks,
 // and the few other codes that GBK leaves open after them.
@@ -72,7 +75,9 @@ std::optional<char16_t> userDefinedToUnicode(unsigned char lead, unsigned char t
 }
 
 std::optional<std::string> userDefinedFromUnicode(char16_t unit) {
-  auto pair = [](int lead, int trail) { return std::string{static_cast<char>(lead), static_cast<char>(trail)}; };
+  auto pair = [](int lead, int trail) {
+    return std::string{static_cast<char>(lead), static_cast<char>(trail)};
+  };
   if (unit >= 0xE000 && unit < 0xE234) return pair(0xAA + (unit - 0xE000) / 94, 0xA1 + (unit - 0xE000) % 94);
   if (unit >= 0xE234 && unit < 0xE4C6) return pair(0xF8 + (unit - 0xE234) / 94, 0xA1 + (unit - 0xE234) % 94);
   if (unit >= 0xE4C6 && unit < 0xE766) {
@@ -205,8 +210,11 @@ std::u16string decodeUtf8(std::string_view bytes) {
   std::size_t i = 0;
   while (i < bytes.size()) {
     const auto b0 = static_cast<unsigned char>(bytes[i]);
-    int length = b0 < 0x80 ? 1 : b0 >= 0xC2 && b0 <= 0xDF ? 2 : b0 >= 0xE0 && b0 <= 0xEF ? 3
-                               : b0 >= 0xF0 && b0 <= 0xF4 ? 4 : 0;
+    int length = b0 < 0x80                  ? 1
+                 : b0 >= 0xC2 && b0 <= 0xDF ? 2
+                 : b0 >= 0xE0 && b0 <= 0xEF ? 3
+                 : b0 >= 0xF0 && b0 <= 0xF4 ? 4
+                                            : 0;
     char32_t code = length == 1 ? b0 : length == 2 ? b0 & 0x1F : length == 3 ? b0 & 0x0F : b0 & 0x07;
     for (int k = 1; k < length; ++k) {
       const auto b = i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0;

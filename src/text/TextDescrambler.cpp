@@ -31,7 +31,7 @@ std::string joinKeptBytes(std::string_view scrambled) {
 
 std::string descramble(std::string_view scrambled, std::string_view key, const ShowMessage& showMessage) {
   if (scrambled.size() <= 3) return std::string(scrambled.rbegin(), scrambled.rend());
-  const std::string joined = joinKeptBytes(scrambled);
+  std::string joined = joinKeptBytes(scrambled);
   const int marker = findText(joined, "*");
   if (marker == -1) return joined;
   const std::string afterMarker = trimEnd(rightPart(joined, byteLength(joined) - marker));

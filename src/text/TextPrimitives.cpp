@@ -14,15 +14,23 @@ namespace {
 
 // Texts longer than an int can count are measured as INT_MAX; positions beyond it
 // cannot be reported and count as not found.
-int clampToInt(std::size_t n) { return n > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(n); }
+int clampToInt(std::size_t n) {
+  return n > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(n);
+}
 
-bool isLeadByte(unsigned char byte) { return byte >= 0x80; }
+bool isLeadByte(unsigned char byte) {
+  return byte >= 0x80;
+}
 
 }  // namespace
 
-int byteLength(std::string_view text) { return clampToInt(text.size()); }
+int byteLength(std::string_view text) {
+  return clampToInt(text.size());
+}
 
-bool textEquals(std::string_view a, std::string_view b) { return a == b; }
+bool textEquals(std::string_view a, std::string_view b) {
+  return a == b;
+}
 
 std::string concatTexts(std::initializer_list<std::string_view> parts) {
   std::size_t total = 0;
@@ -79,8 +87,8 @@ std::string trimEnd(std::string_view text) {
   return std::string(text.substr(0, runStart));
 }
 
-std::string replaceText(std::string_view text, std::string_view find, std::string_view replacement,
-                        int start, std::optional<int> count, bool caseSensitive) {
+std::string replaceText(std::string_view text, std::string_view find, std::string_view replacement, int start,
+                        std::optional<int> count, bool caseSensitive) {
   const std::int64_t skip = std::max<std::int64_t>(static_cast<std::int64_t>(start) - 1, 0);
   if (text.empty() || find.empty() || static_cast<std::uint64_t>(skip) >= text.size() ||
       (count && *count == 0)) {
@@ -129,7 +137,9 @@ std::string textFromBytes(std::string_view bytes) {
   return std::string(bytes.substr(0, std::min(bytes.find('\0'), bytes.size())));
 }
 
-std::string textToBytes(std::string_view text) { return std::string(text); }
+std::string textToBytes(std::string_view text) {
+  return std::string(text);
+}
 
 int truncateToInt(double x) {
   if (std::isnan(x)) return 0;

@@ -39,7 +39,7 @@ class UnitScanner {
     const std::size_t m = needle_.size();
     if (m == 0 || text_.size() < m || from > text_.size() - m) return npos;
     const std::size_t last = text_.size() - m;  // the last position with m bytes left
-    std::size_t known = from;                    // a unit boundary on the walk
+    std::size_t known = from;                   // a unit boundary on the walk
     std::size_t pos = from;
     while (pos <= last) {
       const std::size_t q = candidate(pos, last);

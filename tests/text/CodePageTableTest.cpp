@@ -19,7 +19,8 @@ std::vector<unsigned char> readTable(const char* name) {
   if (FILE* file = std::fopen(path.c_str(), "rb")) {
     unsigned char buffer[65536];
     std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) data.insert(data.end(), buffer, buffer + got);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+      data.insert(data.end(), buffer, buffer + got);
     std::fclose(file);
   }
   return data;
@@ -38,7 +39,7 @@ std::string hex(std::u16string_view units) {
 class CodePageTable : public testing::Test {
  protected:
   static constexpr std::size_t SingleBytes = 256;
-  static constexpr std::size_t Pairs = 128 * 256;  // first byte 0x80..0xFF, second byte 0x00..0xFF
+  static constexpr std::size_t Pairs = std::size_t{128} * 256;  // first byte 0x80..0xFF, second byte 0x00..0xFF
 
   // The input bytes of decode entry `e` and what Windows made of them.
   static std::string decodeInput(std::size_t e) {
@@ -52,7 +53,7 @@ class CodePageTable : public testing::Test {
     };
     return std::u16string({unit(1), unit(2)}).substr(0, unit(0));
   }
-  std::string encodeExpected(unsigned unit) const {
+  std::string encodeExpected(std::size_t unit) const {
     return std::string(reinterpret_cast<const char*>(&encode_[unit * 3 + 1]), encode_[unit * 3]);
   }
 
@@ -113,7 +114,8 @@ TEST_F(CodePageTable, EveryUtf16UnitEncodesAsOnWindows) {
     const std::string got = encodeCodePage(CodePageGbk, std::u16string(1, static_cast<char16_t>(unit)));
     if (got != encodeExpected(unit) && ++mismatches <= 20) {
       ADD_FAILURE() << "unit" << hex(std::u16string(1, static_cast<char16_t>(unit))) << ": Windows "
-                    << testing::PrintToString(encodeExpected(unit)) << ", here " << testing::PrintToString(got);
+                    << testing::PrintToString(encodeExpected(unit)) << ", here "
+                    << testing::PrintToString(got);
     }
   }
   EXPECT_EQ(mismatches, 0);

@@ -31,9 +31,17 @@ std::string windowsUtf8(const std::string& gbk) {
 }
 
 TEST(CodePageWindows, EqualsTheWindowsServicesWhateverTheAnsiCodePage) {
-  const std::string texts[] = {
-      "", "abc", "\xD6\xD0\xCE\xC4", "\x80", "\x80\x80", "\x80\x80\x80\x80x", "\xAA\xA1\xFE\x50\xFF",
-      "tb\xB5\xEA\xD6\xF7 \xA1\xA1 end", "\xB0", "\xB0 x", "\x81\x7F"};
+  const std::string texts[] = {"",
+                               "abc",
+                               "\xD6\xD0\xCE\xC4",
+                               "\x80",
+                               "\x80\x80",
+                               "\x80\x80\x80\x80x",
+                               "\xAA\xA1\xFE\x50\xFF",
+                               "tb\xB5\xEA\xD6\xF7 \xA1\xA1 end",
+                               "\xB0",
+                               "\xB0 x",
+                               "\x81\x7F"};
   for (const std::string& text : texts) {
     SCOPED_TRACE(testing::PrintToString(text) + " with ANSI code page " + std::to_string(GetACP()));
     EXPECT_EQ(toUtf16(text, CodePageGbk), windowsToUtf16(text, CodePageGbk));

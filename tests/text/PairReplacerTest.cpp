@@ -42,9 +42,9 @@ TEST(PairReplacer, CountAndStartApplyToEveryStep) {
   PairReplacerOptions once;
   once.count = 1;
   once.caseSensitive = true;
-  EXPECT_EQ(PairReplacer("1 1 2 2 3 3 4 4 5 5", once, {"1", "a"}, {"2", "b"}, {"3", "c"}, {"4", "d"},
-                         {"5", "e"}),
-            "a 1 b 2 c 3 d 4 e 5");
+  EXPECT_EQ(
+      PairReplacer("1 1 2 2 3 3 4 4 5 5", once, {"1", "a"}, {"2", "b"}, {"3", "c"}, {"4", "d"}, {"5", "e"}),
+      "a 1 b 2 c 3 d 4 e 5");
 
   PairReplacerOptions fromThree;
   fromThree.start = 3;

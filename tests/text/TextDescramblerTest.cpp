@@ -89,7 +89,7 @@ TEST_F(DescramblerTest, KeyStep) {
       {"title*key", "Key", "", true},    // case counts
       {"* ", "", "", false},
       {"*Key", "Key", "", false},
-      {"a*b*c", "b*c", "a", false},  // only the first marker splits
+      {"a*b*c", "b*c", "a", false},      // only the first marker splits
       {"\xB0*x*", "", "\xB0*x", false},  // a marker after a lead byte is no marker
   };
   for (const auto& c : cases) {

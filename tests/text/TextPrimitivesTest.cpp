@@ -31,7 +31,8 @@ TEST(TextPrimitives, LengthAndEquality) {
 
 TEST(TextPrimitives, ConcatJoinsInOrderAndSkipsEmptyParts) {
   EXPECT_EQ(concatTexts("a", "", "bc"), "abc");
-  EXPECT_EQ(concatTexts("<a href=\"", "x", "\">", Zhong, "</a>", "", "!"), "<a href=\"x\">" + Zhong + "</a>!");
+  EXPECT_EQ(concatTexts("<a href=\"", "x", "\">", Zhong, "</a>", "", "!"),
+            "<a href=\"x\">" + Zhong + "</a>!");
   EXPECT_EQ(concatTexts("", ""), "");
 }
 
@@ -58,7 +59,7 @@ TEST(TextPrimitives, CuttingCountsPlainBytesAndClampsEveryArgument) {
       {"abcdef", INT_MAX, 1, "a", "f", ""},
       {"abcdef", 3, INT_MIN, "", "", ""},
       {"", 1, 1, "", "", ""},
-      {"\xD6\xD0" "a", 2, 1, "\xD6", "a", "\xD0"},  // may cut a double-byte character in two
+      {"\xD6\xD0\x61", 2, 1, "\xD6", "a", "\xD0"},  // may cut a double-byte character in two
   };
   for (const CutCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.text << " start " << c.start << " n " << c.n);
@@ -83,21 +84,21 @@ TEST(TextPrimitives, FindMatchesOnlyAtScanUnitBoundaries) {
       {"", "", -1},
       {"", "a", -1},
       {"ab", "abc", -1},
-      {"\xB0" "A", "A", -1},        // 0x41 is the second byte of a double-byte character
-      {"\xB0" "AA", "A", 3},        // the free-standing one is found
-      {"\xB0" "A" "\xB0" "A", "A", -1},
+      {"\xB0\x41", "A", -1},     // 0x41 is the second byte of a double-byte character
+      {"\xB0\x41\x41", "A", 3},  // the free-standing one is found
+      {"\xB0\x41\xB0\x41", "A", -1},
       {"x" + Zhong + Wen + "*", "*", 6},
       {Zhong + Wen, "\xD0\xCE", -1},  // straddles two characters
       {Zhong + Wen, Wen, 3},
-      {"\x80" "a" "a", "a", 3},        // 0x80 leads a unit all the same
-      {"\xFF" "a" "a", "a", 3},        // and so does 0xFF
-      {"\xFF" "\xFF" "\xFF", "\xFF", 1},
-      {"a" "\xFF" "\xFF" "\xFF", "\xFF\xFF", 2},
-      {"\xFF" "\xFF" "\xFF" "\xFF", "\xFF\xFF\xFF", 1},
-      {"ab\xB0", "\xB0", 3},           // a lead byte at the very end can still be a match
-      {"ab\xB0", "\xB0" "x", -1},
-      {"\xB0" "\xB0" "A", "A", 3},          // units B0 B0 | A
-      {"\xB0" "\xB0" "\xB0" "A", "A", -1},  // units B0 B0 | B0 A
+      {"\x80\x61\x61", "a", 3},  // 0x80 leads a unit all the same
+      {"\xFF\x61\x61", "a", 3},  // and so does 0xFF
+      {"\xFF\xFF\xFF", "\xFF", 1},
+      {"a\xFF\xFF\xFF", "\xFF\xFF", 2},
+      {"\xFF\xFF\xFF\xFF", "\xFF\xFF\xFF", 1},
+      {"ab\xB0", "\xB0", 3},  // a lead byte at the very end can still be a match
+      {"ab\xB0", "\xB0x", -1},
+      {"\xB0\xB0\x41", "A", 3},       // units B0 B0 | A
+      {"\xB0\xB0\xB0\x41", "A", -1},  // units B0 B0 | B0 A
   };
   for (const FindCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "needle '" << c.needle << "' in '" << c.text << "'");
@@ -112,7 +113,7 @@ TEST(TextPrimitives, FindKeepsTheUnitParityAcrossLongDoubleByteRuns) {
   EXPECT_EQ(findText(chinese + "A", "A"), 10001);
   EXPECT_EQ(findText("\xB0" + chinese + "A", "A"), -1);
   EXPECT_EQ(findText("\xB0" + chinese + "AA", "A"), 10003);
-  EXPECT_EQ(findText(chinese + "x" + chinese + "\xB0" "A", "A"), -1);
+  EXPECT_EQ(findText(chinese + "x" + chinese + "\xB0\x41", "A"), -1);
   EXPECT_EQ(findText(chinese + Wen, Wen), 10001);
   EXPECT_EQ(findText("a" + chinese, "\xD0\xD6"), -1);  // every D0 D6 straddles two characters
 }
@@ -133,9 +134,9 @@ TEST(TextPrimitives, TrimEndRemovesTrailingSpacesAndFullWidthSpacesOnly) {
       {FullWidthSpace + " ", ""},
       {" ab", " ab"},
       {"", ""},
-      {"ab \xB0", "ab "},             // an incomplete last unit goes, the blank before it stays
+      {"ab \xB0", "ab "},  // an incomplete last unit goes, the blank before it stays
       {Zhong + "  ", Zhong},
-      {"\xB0\xA1\xA1", "\xB0\xA1"},    // units B0 A1 | A1: the last one is incomplete
+      {"\xB0\xA1\xA1", "\xB0\xA1"},        // units B0 A1 | A1: the last one is incomplete
       {"a\xB0\xA1\xA1\xA1", "a\xB0\xA1"},  // units B0 A1 | A1 A1: a full-width space
       {"ab  \xB0", "ab  "},
   };
@@ -175,14 +176,14 @@ TEST(TextPrimitives, ReplaceIsOneLeftToRightPassWithoutOverlapOrRescanning) {
       {"abab", "", "x", 1, {}, true, "abab"},
       {"a,b,,c", ",", "", 1, {}, true, "abc"},
       {"", "a", "b", 1, {}, true, ""},
-      {"\xB0" "A" "A", "a", "x", 1, {}, false, "\xB0" "Ax"},  // no match inside a character
+      {"\xB0\x41\x41", "a", "x", 1, {}, false, "\xB0\x41x"},  // no match inside a character
       {Zhong + "x" + Zhong, Zhong, "[" + Wen + "]", 1, {}, true, "[" + Wen + "]x[" + Wen + "]"},
       // Only ASCII letters fold; both bytes of a character must be equal exactly.
       {"\xC1\xE2", "\xE1\xE2", "x", 1, {}, false, "\xC1\xE2"},
       {"z\xB0", "\xB0", "!", 1, {}, true, "z!"},  // a lead byte at the end still matches
       {"abc\xB0", "bc\xB0", "!", 1, {}, true, "a!"},
       {"ab", "b", "c", 2, {}, true, "ac"},  // the start may land inside a character's bytes
-      {"\xB0" "ab", "a", "x", 2, {}, true, "\xB0" "xb"},
+      {"\xB0\x61\x62", "a", "x", 2, {}, true, "\xB0xb"},
   };
   for (const ReplaceCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "'" << c.find << "' -> '" << c.replacement << "' in '" << c.text
@@ -195,8 +196,8 @@ TEST(TextPrimitives, ReplaceInLongTextsCopiesEverythingOnce) {
   std::string text;
   std::string expected;
   for (int i = 0; i < 20000; ++i) {
-    text += Zhong + "{w}" + (i % 3 == 0 ? "A" : "\xB0" "A");
-    expected += Zhong + "320" + (i % 3 == 0 ? "_" : "\xB0" "A");
+    text += Zhong + "{w}" + (i % 3 == 0 ? "A" : "\xB0\x41");
+    expected += Zhong + "320" + (i % 3 == 0 ? "_" : "\xB0\x41");
   }
   const std::string once = replaceText(text, "{W}", "320", 1, {}, false);
   EXPECT_EQ(replaceText(once, "a", "_", 1, {}, false), expected);
@@ -235,7 +236,7 @@ TEST(TextPrimitives, BytesAndTexts) {
   EXPECT_EQ(textFromBytes(std::string("a\0b", 3)), "a");
   EXPECT_EQ(textFromBytes(""), "");
   EXPECT_EQ(textFromBytes(std::string("\0", 1)), "");
-  EXPECT_EQ(textFromBytes("\xEF\xBB\xBF" "a"), "\xEF\xBB\xBF" "a");  // a byte-order mark stays
+  EXPECT_EQ(textFromBytes("\xEF\xBB\xBF\x61"), "\xEF\xBB\xBF\x61");  // a byte-order mark stays
   EXPECT_EQ(textToBytes(Zhong + "a"), Zhong + "a");
   EXPECT_EQ(textToBytes(""), "");
 }

@@ -2,6 +2,8 @@
 // Byte-based text operations. A text is a byte string in code page 936; positions and
 // counts are 1-based byte positions and byte counts, -1 meaning "not found". Searching
 // operations walk the text in scan units (a byte >= 0x80 takes the next byte with it).
+// Every argument value has a result; a text longer than INT_MAX bytes has the length
+// INT_MAX, and a match beyond that position is reported as not found.
 #include <initializer_list>
 #include <optional>
 #include <string>

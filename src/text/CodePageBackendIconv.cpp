@@ -204,41 +204,43 @@ std::string encodeGbk(std::u16string_view units) {
 
 // --- UTF-8 ----------------------------------------------------------------------------------
 
+// Invalid input becomes U+FFFD, one for each maximal valid prefix of a sequence (Unicode's
+// practice); the system only converts its own well-formed literals this way.
 std::u16string decodeUtf8(std::string_view bytes) {
   std::u16string out;
   out.reserve(bytes.size());
   std::size_t i = 0;
   while (i < bytes.size()) {
     const auto b0 = static_cast<unsigned char>(bytes[i]);
-    int length = b0 < 0x80                  ? 1
-                 : b0 >= 0xC2 && b0 <= 0xDF ? 2
-                 : b0 >= 0xE0 && b0 <= 0xEF ? 3
-                 : b0 >= 0xF0 && b0 <= 0xF4 ? 4
-                                            : 0;
-    char32_t code = length == 1 ? b0 : length == 2 ? b0 & 0x1F : length == 3 ? b0 & 0x0F : b0 & 0x07;
-    for (int k = 1; k < length; ++k) {
-      const auto b = i + k < bytes.size() ? static_cast<unsigned char>(bytes[i + k]) : 0;
-      if ((b & 0xC0) != 0x80) {
-        length = 0;
-        break;
-      }
+    if (b0 < 0x80) {
+      out.push_back(b0);
+      ++i;
+      continue;
+    }
+    const std::size_t length = b0 >= 0xC2 && b0 <= 0xDF   ? 2
+                               : b0 >= 0xE0 && b0 <= 0xEF ? 3
+                               : b0 >= 0xF0 && b0 <= 0xF4 ? 4
+                                                          : 0;
+    // The second byte's range excludes overlong forms, surrogates and code points past U+10FFFF.
+    const unsigned char low = b0 == 0xE0 ? 0xA0 : b0 == 0xF0 ? 0x90 : 0x80;
+    const unsigned char high = b0 == 0xED ? 0x9F : b0 == 0xF4 ? 0x8F : 0xBF;
+    char32_t code = b0 & (0x7F >> length);
+    std::size_t k = 1;
+    for (; k < length && i + k < bytes.size(); ++k) {
+      const auto b = static_cast<unsigned char>(bytes[i + k]);
+      if (b < (k == 1 ? low : 0x80) || b > (k == 1 ? high : 0xBF)) break;
       code = code << 6 | (b & 0x3F);
     }
-    // Overlong forms, surrogates and code points past U+10FFFF are invalid like stray bytes.
-    if ((length == 3 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
-        (length == 4 && (code < 0x10000 || code > 0x10FFFF))) {
-      length = 0;
-    }
-    if (length == 0) {
+    if (length == 0 || k < length) {
       out.push_back(Replacement);
-      i += 1;
+      i += k;
     } else if (code >= 0x10000) {
       out.push_back(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
       out.push_back(static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF)));
-      i += static_cast<std::size_t>(length);
+      i += length;
     } else {
       out.push_back(static_cast<char16_t>(code));
-      i += static_cast<std::size_t>(length);
+      i += length;
     }
   }
   return out;
@@ -281,6 +283,7 @@ std::string encodeUtf8(std::u16string_view units) {
 
 }  // namespace
 
+// Only the two code pages that the system converts: 65001, and 936 for every other number.
 std::u16string decodeCodePage(unsigned codePage, std::string_view bytes) {
   if (codePage == CodePageUtf8) return decodeUtf8(bytes);
   return decodeGbk(bytes);

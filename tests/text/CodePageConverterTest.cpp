@@ -48,6 +48,9 @@ TEST(CodePageConverter, ToUtf16HoldsExactlyTheUnitsAndTheTerminator) {
   EXPECT_EQ(toUtf16("\x80", CodePageGbk), std::string("\xAC\x20\0\0", 4));
   EXPECT_EQ(toUtf16("\xE4\xB8\xAD", CodePageUtf8), std::string("\x2D\x4E\0\0", 4));
   EXPECT_EQ(toUtf16("\xF0\x9F\x98\x80", CodePageUtf8), std::string("\x3D\xD8\x00\xDE\0\0", 6));
+  // Invalid UTF-8: one U+FFFD per maximal valid prefix, as Windows does for a cut sequence.
+  EXPECT_EQ(toUtf16("a\xE4\xB8", CodePageUtf8), std::string("a\0\xFD\xFF\0\0", 6));
+  EXPECT_EQ(toUtf16("\xC0\x80", CodePageUtf8), std::string("\xFD\xFF\xFD\xFF\0\0", 6));
 }
 
 TEST(CodePageConverter, FromUtf16StopsAtTheFirstZeroUnit) {

@@ -41,8 +41,8 @@ bool Hyperlink::registerClass(HINSTANCE instance) {
   return ::RegisterClassExW(&wc) != 0;
 }
 
-HWND Hyperlink::create(HWND parent, int id, HINSTANCE instance) {
-  hwnd_ = ::CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+HWND Hyperlink::create(HWND parent, int id, HINSTANCE instance, int x, int y, int width, int height) {
+  hwnd_ = ::CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE, x, y, width, height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
   return hwnd_;
 }

@@ -18,7 +18,7 @@ class Hyperlink {
   Hyperlink& operator=(const Hyperlink&) = delete;
 
   // Creates the control as a child of `parent`; the control keeps a pointer to this object.
-  HWND create(HWND parent, int id, HINSTANCE instance);
+  HWND create(HWND parent, int id, HINSTANCE instance, int x, int y, int width, int height);
   HWND handle() const { return hwnd_; }
 
   void setCaption(std::wstring caption);

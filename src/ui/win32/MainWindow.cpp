@@ -171,6 +171,8 @@ void MainWindow::setLinkTarget(std::string_view text) { hyperlink_.setTarget(wid
 // ---- creation, look and DPI ----
 
 bool MainWindow::createControls() {
+  const int dpi = static_cast<int>(dpi_);
+  auto at = [dpi](int v) { return ::MulDiv(v, dpi, 96); };
   for (const Placement& p : Layout) {
     HWND parent = p.parent ? control(*p.parent) : hwnd_;
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(p.control)));
@@ -180,12 +182,12 @@ bool MainWindow::createControls() {
       case Kind::GroupBox:
         // Control-parent: the dialog manager looks inside it instead of stopping on it.
         hwnd = ::CreateWindowExW(WS_EX_CONTROLPARENT, WC_BUTTONW, caption.c_str(),
-                                 WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0, 0, parent, id, instance_, nullptr);
+                                 WS_CHILD | WS_VISIBLE | BS_GROUPBOX, at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
         if (hwnd) ::SetWindowSubclass(hwnd, &MainWindow::groupBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
         break;
       case Kind::Label:
         hwnd = ::CreateWindowExW(0, WC_STATICW, caption.c_str(),
-                                 WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, 0, 0, 0, 0, parent,
+                                 WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, at(p.x), at(p.y), at(p.width), at(p.height), parent,
                                  id, instance_, nullptr);
         break;
       case Kind::EditBox:
@@ -193,7 +195,7 @@ bool MainWindow::createControls() {
         DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT;
         style |= p.kind == Kind::CodeBox ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
         if (p.control == C::编辑框宽度) style |= WS_GROUP;  // ends the radio boxes' group
-        hwnd = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", style, 0, 0, 0, 0, parent, id, instance_, nullptr);
+        hwnd = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", style, at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
         if (hwnd) {
           ::SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // the platform's maximum
           ::SetWindowSubclass(hwnd, &MainWindow::editProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -204,20 +206,21 @@ bool MainWindow::createControls() {
         hwnd = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(),
                                  WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER |
                                      BS_VCENTER,
-                                 0, 0, 0, 0, parent, id, instance_, nullptr);
+                                 at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
         break;
       case Kind::RadioBox: {
         DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER;
         if (p.control == C::单选框1) style |= WS_GROUP | WS_TABSTOP;
-        hwnd = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(), style, 0, 0, 0, 0, parent, id, instance_, nullptr);
+        hwnd = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(), style, at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
         break;
       }
       case Kind::HyperLinker:
-        hwnd = hyperlink_.create(parent, controlId(p.control), instance_);
+        hwnd = hyperlink_.create(parent, controlId(p.control), instance_, at(p.x), at(p.y), at(p.width), at(p.height));
         break;
     }
     if (!hwnd) return false;
     controls_[static_cast<int>(p.control)] = hwnd;
+    if (p.kind != Kind::HyperLinker) ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
   }
   ::SendMessageW(control(C::单选框1), BM_SETCHECK, BST_CHECKED, 0);
   for (int i = 0; i < FieldCount; ++i) {
@@ -227,8 +230,7 @@ bool MainWindow::createControls() {
   return true;
 }
 
-void MainWindow::applyDpi(UINT dpi) {
-  dpi_ = dpi;
+void MainWindow::makeFonts(UINT dpi) {
   // The default GUI font is made for the system DPI; scale it to this window's.
   LOGFONTW gui{};
   ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
@@ -245,18 +247,30 @@ void MainWindow::applyDpi(UINT dpi) {
   std::wstring face = widenGbk(literals().hyperlinkFont);
   face.copy(link.lfFaceName, LF_FACESIZE - 1);
   UniqueGdiObject linkFont(::CreateFontIndirectW(&link));
+  hyperlink_.setFont(static_cast<HFONT>(linkFont.get()));
+  // The old fonts go only once no control uses them any more (the caller sets the new ones).
+  oldFonts_[0] = std::move(guiFont_);
+  oldFonts_[1] = std::move(linkFont_);
+  guiFont_ = std::move(guiFont);
+  linkFont_ = std::move(linkFont);
+}
 
-  HFONT font = static_cast<HFONT>(guiFont ? guiFont.get() : ::GetStockObject(DEFAULT_GUI_FONT));
+HFONT MainWindow::guiFont() const {
+  return static_cast<HFONT>(guiFont_ ? guiFont_.get() : ::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void MainWindow::applyDpi(UINT dpi) {
+  dpi_ = dpi;
+  makeFonts(dpi);
+  HFONT font = guiFont();
   for (const Placement& p : Layout) {
     HWND hwnd = control(p.control);
     ::SetWindowPos(hwnd, nullptr, scaled(p.x, dpi), scaled(p.y, dpi), scaled(p.width, dpi), scaled(p.height, dpi),
                    SWP_NOZORDER | SWP_NOACTIVATE);
     if (p.kind != Kind::HyperLinker) ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
-  hyperlink_.setFont(static_cast<HFONT>(linkFont.get()));
-  // The old fonts go only once no control uses them.
-  guiFont_ = std::move(guiFont);
-  linkFont_ = std::move(linkFont);
+  oldFonts_[0].reset();
+  oldFonts_[1].reset();
   ::SetWindowPos(hwnd_, nullptr, 0, 0, scaled(WindowWidth, dpi), scaled(WindowHeight, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -305,8 +319,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = hwnd_;
   switch (message) {
     case WM_CREATE:
+      dpi_ = dpiOf(hwnd);
+      makeFonts(dpi_);
       if (!createControls()) return -1;
-      applyDpi(dpiOf(hwnd));
+      ::SetWindowPos(hwnd, nullptr, 0, 0, scaled(WindowWidth, dpi_), scaled(WindowHeight, dpi_),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       platform_ = makePlatform_(hwnd, [this] { processPendingEvents(); });
       enableThemedLook();
       prepareWindow(*this);

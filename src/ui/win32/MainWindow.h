@@ -71,6 +71,8 @@ class MainWindow final : public GeneratorForm {
   static LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                    DWORD_PTR window);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void makeFonts(UINT dpi);
+  HFONT guiFont() const;
   bool createControls();
   void enableThemedLook();
   void drawEditFrame(HWND edit) const;
@@ -90,6 +92,7 @@ class MainWindow final : public GeneratorForm {
   std::array<HWND, ControlCount> controls_{};
   Hyperlink hyperlink_;
   UniqueGdiObject guiFont_, linkFont_;
+  std::array<UniqueGdiObject, 2> oldFonts_;  // until the controls have the new ones
   UniqueGdiObject frameBrush_;
 };
 

@@ -352,6 +352,16 @@ TEST_F(MainWindowTest, HyperlinkWithAnEmptyTargetOpensNothingAndStaysUnvisited) 
   EXPECT_NE(::GetFocus(), link) << "the hyperlink never takes the focus";
 }
 
+TEST_F(MainWindowTest, HyperlinkFallsBackToTheHtmlProgramAndAFailureClearsVisited) {
+  // No handler knows this scheme: the shell fails, the program registered for ".htm" takes it.
+  window->setLinkTarget("shopcode-test-scheme:nothing");
+  EXPECT_TRUE(window->hyperlink().open());
+  EXPECT_TRUE(window->hyperlink().visited());
+  window->setLinkTarget("");
+  ::SendMessageW(at(C::超级链接框1), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_FALSE(window->hyperlink().visited()) << "a failed open clears the flag";
+}
+
 TEST_F(MainWindowTest, HyperlinkHoverFollowsTheMouse) {
   HWND link = at(C::超级链接框1);
   ::SendMessageW(link, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));

@@ -16,15 +16,34 @@ bool shellOpen(const wchar_t* file, const wchar_t* parameters) {
   return result > 32;
 }
 
-// The program that opens ".htm" files, started with the address as its one argument.
+// Asked of ".htm" first; where the extension has no entry, of "htmlfile", the class that
+// Windows files ".htm" under (a fresh Wine prefix without its HTML engine has only that).
+std::wstring htmlAssociation(ASSOCSTR what) {
+  for (const wchar_t* association : {L".htm", L"htmlfile"}) {
+    wchar_t text[MAX_PATH * 2] = {};
+    DWORD size = ARRAYSIZE(text);
+    if (SUCCEEDED(::AssocQueryStringW(ASSOCF_NONE, what, association, L"open", text, &size)) && text[0])
+      return text;
+  }
+  return {};
+}
+
+// The program registered for opening ".htm" files. Some systems (Wine among them) answer
+// only with the whole command line; its first word is the program.
+std::wstring htmlProgram() {
+  if (std::wstring program = htmlAssociation(ASSOCSTR_EXECUTABLE); !program.empty()) return program;
+  std::wstring command = htmlAssociation(ASSOCSTR_COMMAND);
+  if (command.empty()) return {};
+  if (command[0] == L'"') return command.substr(1, command.find(L'"', 1) - 1);
+  return command.substr(0, command.find(L' '));
+}
+
+// The second attempt: that program, started with the address as its one argument.
 bool openWithHtmlHandler(const std::wstring& target) {
-  wchar_t program[MAX_PATH * 2] = {};
-  DWORD size = ARRAYSIZE(program);
-  if (FAILED(::AssocQueryStringW(ASSOCF_NOTRUNCATE, ASSOCSTR_EXECUTABLE, L".htm", L"open", program, &size)) ||
-      program[0] == L'\0')
-    return false;
+  std::wstring program = htmlProgram();
+  if (program.empty()) return false;
   std::wstring argument = L"\"" + target + L"\"";
-  return shellOpen(program, argument.c_str());
+  return shellOpen(program.c_str(), argument.c_str());
 }
 }  // namespace
 

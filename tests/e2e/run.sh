@@ -84,6 +84,9 @@ radio2="552 384 72 16"; button7="640 352 56 80"
 
 start
 screenshot "$shots/window-96dpi.png"
+xprop -id "$window" -f _NET_WM_ICON 32x ' = $0+\n' _NET_WM_ICON | grep -qi '0xffff5000' && pass "application icon shown (its orange)" || fail "no application icon"
+version=$(strings -el "$exe" | grep -A1 -x 'ProductVersion' | tail -n1)
+[ -n "$version" ] && pass "version information $version" || fail "no version information"
 
 # Customer-service badge for a Chinese account, pasted as a user would.
 account='店小二abc'

@@ -112,7 +112,8 @@ MainWindow::MainWindow(HINSTANCE instance, PlatformFactory makePlatform)
   if (!Hyperlink::registerClass(instance)) return;
   // A fixed frame with a minimize button and no maximize: the window is never resized.
   constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  ::CreateWindowExW(0, ClassName, L"", style, 0, 0, WindowWidth, WindowHeight, nullptr, nullptr, instance, this);
+  created_ = ::CreateWindowExW(0, ClassName, L"", style, 0, 0, WindowWidth, WindowHeight, nullptr, nullptr, instance,
+                              this) != nullptr;
 }
 
 MainWindow::~MainWindow() {
@@ -455,8 +456,6 @@ LRESULT CALLBACK MainWindow::editProc(HWND hwnd, UINT message, WPARAM wParam, LP
 }
 
 // ---- keyboard and the message loop ----
-
-HWND MainWindow::focusTarget() const { return ::GetFocus(); }
 
 void MainWindow::moveFocus(int step) {
   constexpr int count = static_cast<int>(FocusOrder.size());

@@ -33,7 +33,7 @@ class MainWindow final : public GeneratorForm {
   MainWindow(const MainWindow&) = delete;
   MainWindow& operator=(const MainWindow&) = delete;
 
-  bool created() const { return hwnd_ != nullptr || gone_; }
+  bool created() const { return created_; }
   HWND handle() const { return hwnd_; }
   HWND control(Control control) const { return controls_[static_cast<int>(control)]; }
   const Hyperlink& hyperlink() const { return hyperlink_; }
@@ -79,12 +79,12 @@ class MainWindow final : public GeneratorForm {
   void onCommand(int id, int code);
   void moveFocus(int step);
   void dispatch(MSG& message);
-  HWND focusTarget() const;
 
   HINSTANCE instance_;
   PlatformFactory makePlatform_;
   std::unique_ptr<Platform> platform_;
   HWND hwnd_ = nullptr;
+  bool created_ = false;
   bool gone_ = false;
   bool themedLook_ = false;
   UINT dpi_ = 96;
@@ -96,7 +96,7 @@ class MainWindow final : public GeneratorForm {
   UniqueGdiObject frameBrush_;
 };
 
-// Whether `control` is a child (or grandchild) of the main window and is `which`.
+// The id a control is created with; never IDOK or IDCANCEL.
 int controlId(Control control);
 
 }  // namespace shopcode::win32

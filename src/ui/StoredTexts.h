@@ -9,7 +9,9 @@
 namespace shopcode {
 
 // The scrambled length of a plain text of `length` bytes.
-constexpr std::size_t scrambledLength(std::size_t length) { return length >= 2 ? 2 * length : length; }
+constexpr std::size_t scrambledLength(std::size_t length) {
+  return length >= 2 ? 2 * length : length;
+}
 
 // The inverse of `descramble` with the empty key, for a plain text without the marker "*":
 // the plain bytes are interleaved k1, k(h+1), k2, ... in the order descramble reads them, and

@@ -22,7 +22,9 @@
 namespace shopcode::win32 {
 namespace {
 
-std::string gbk(const char* utf8) { return gbkFromUtf8(utf8); }
+std::string gbk(const char* utf8) {
+  return gbkFromUtf8(utf8);
+}
 
 RECT rectIn(HWND hwnd, HWND parent) {
   RECT rect;
@@ -283,8 +285,8 @@ TEST_F(MainWindowTest, RadioClicksExcludeEachOther) {
 
 TEST_F(MainWindowTest, FocusComesBackOnReactivation) {
   focus(C::编辑框9);
-  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100, nullptr,
-                                 nullptr, nullptr, nullptr);
+  HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 100, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
   ::SetActiveWindow(other);
   pump();
   ::SetActiveWindow(window->handle());
@@ -321,14 +323,13 @@ TEST_P(MainWindowCloseTest, ClosingRemovesThePreviewFileWhileTheWindowExistsAndQ
 
 INSTANTIATE_TEST_SUITE_P(
     Ways, MainWindowCloseTest,
-    ::testing::Values(CloseCase{"EscInTheCodeBox", C::编辑框3, [](MainWindowTest& t) { t.press(VK_ESCAPE); }},
-                      CloseCase{"EscOnARadioBox", C::单选框1, [](MainWindowTest& t) { t.press(VK_ESCAPE); }},
-                      CloseCase{"CloseCommand", C::编辑框1,
-                                [](MainWindowTest& t) {
-                                  ::SendMessageW(t.window->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-                                }},
-                      CloseCase{"WmClose", C::按钮1,
-                                [](MainWindowTest& t) { ::SendMessageW(t.window->handle(), WM_CLOSE, 0, 0); }}),
+    ::testing::Values(
+        CloseCase{"EscInTheCodeBox", C::编辑框3, [](MainWindowTest& t) { t.press(VK_ESCAPE); }},
+        CloseCase{"EscOnARadioBox", C::单选框1, [](MainWindowTest& t) { t.press(VK_ESCAPE); }},
+        CloseCase{"CloseCommand", C::编辑框1,
+                  [](MainWindowTest& t) { ::SendMessageW(t.window->handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+        CloseCase{"WmClose", C::按钮1,
+                  [](MainWindowTest& t) { ::SendMessageW(t.window->handle(), WM_CLOSE, 0, 0); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, StartUpWroteTheCaptionAndTheHyperlinkTexts) {
@@ -343,7 +344,8 @@ TEST_F(MainWindowTest, StartUpWroteTheCaptionAndTheHyperlinkTexts) {
 TEST_F(MainWindowTest, HyperlinkWithAnEmptyTargetOpensNothingAndStaysUnvisited) {
   window->setLinkCaption("");
   window->setLinkTarget("https://example.invalid/");
-  EXPECT_EQ(window->hyperlink().shownText(), L"https://example.invalid/") << "an empty caption shows the target";
+  EXPECT_EQ(window->hyperlink().shownText(), L"https://example.invalid/")
+      << "an empty caption shows the target";
   window->setLinkTarget("");
   HWND link = at(C::超级链接框1);
   ::SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
@@ -453,7 +455,8 @@ TEST_F(MainWindowTest, WindowClosedWhileTheBadgeActionPumpsEndsTheActionSafely) 
 
 TEST_F(MainWindowTest, DpiChangeScalesEveryControlAndTheFonts) {
   LOGFONTW before{};
-  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(at(C::编辑框1), WM_GETFONT, 0, 0)), sizeof before, &before);
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(at(C::编辑框1), WM_GETFONT, 0, 0)), sizeof before,
+               &before);
   UINT dpi = window->dpi() * 5 / 4;  // the window still fits a 1024 x 768 screen
   RECT suggested{10, 20, 10 + ::MulDiv(WindowWidth, static_cast<int>(dpi), 96),
                  20 + ::MulDiv(WindowHeight, static_cast<int>(dpi), 96)};
@@ -471,7 +474,8 @@ TEST_F(MainWindowTest, DpiChangeScalesEveryControlAndTheFonts) {
   EXPECT_EQ(r.left, 10);
   EXPECT_EQ(r.right - r.left, suggested.right - suggested.left);
   LOGFONTW after{};
-  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(at(C::编辑框1), WM_GETFONT, 0, 0)), sizeof after, &after);
+  ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(at(C::编辑框1), WM_GETFONT, 0, 0)), sizeof after,
+               &after);
   EXPECT_EQ(after.lfHeight, ::MulDiv(before.lfHeight, 5, 4));
 }
 

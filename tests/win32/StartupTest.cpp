@@ -15,7 +15,9 @@
 namespace shopcode {
 namespace {
 
-std::string gbk(const char* utf8) { return gbkFromUtf8(utf8); }
+std::string gbk(const char* utf8) {
+  return gbkFromUtf8(utf8);
+}
 
 // Descrambles with the empty key, failing the test if a message box would be shown.
 std::string plain(std::string_view stored) {

@@ -12,7 +12,8 @@ constexpr COLORREF HoverColour = RGB(255, 0, 0);
 constexpr COLORREF VisitedColour = RGB(0, 0, 0);
 
 bool shellOpen(const wchar_t* file, const wchar_t* parameters) {
-  auto result = reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", file, parameters, nullptr, SW_SHOW));
+  auto result =
+      reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", file, parameters, nullptr, SW_SHOW));
   return result > 32;
 }
 

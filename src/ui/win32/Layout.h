@@ -9,6 +9,9 @@ namespace shopcode::win32 {
 
 enum class Kind { GroupBox, Label, EditBox, CodeBox, Button, RadioBox, HyperLinker };
 
+// The tables below read best row by row, as laid out by hand.
+// clang-format off
+
 // Every control of the window. The order of creation is this order, which puts the radio
 // boxes' group together.
 enum class Control {
@@ -82,28 +85,36 @@ inline constexpr std::array<Placement, ControlCount> Layout{{
     {C::编辑框高度, Kind::EditBox, C::分组框4, 136, 400, 40, 24},
 }};
 
+// clang-format on
+
 // The outer size of the window, frame and title bar included.
 inline constexpr int WindowWidth = 717;
 inline constexpr int WindowHeight = 473;
 
 // Tab and Shift+Tab walk this list, wrapping at both ends.
 inline constexpr std::array FocusOrder{
-    C::编辑框1, C::编辑框2, C::编辑框3, C::按钮1, C::按钮2, C::编辑框4, C::编辑框5, C::按钮4, C::按钮3,
-    C::编辑框6, C::编辑框7, C::编辑框8, C::编辑框9, C::编辑框10, C::编辑框11, C::编辑框12, C::编辑框13,
-    C::编辑框14, C::编辑框15, C::按钮5, C::按钮6, C::单选框1, C::单选框2, C::编辑框宽度, C::编辑框高度,
-    C::按钮7, C::按钮8,
+    C::编辑框1,  C::编辑框2,  C::编辑框3,    C::按钮1,      C::按钮2,    C::编辑框4, C::编辑框5,
+    C::按钮4,    C::按钮3,    C::编辑框6,    C::编辑框7,    C::编辑框8,  C::编辑框9, C::编辑框10,
+    C::编辑框11, C::编辑框12, C::编辑框13,   C::编辑框14,   C::编辑框15, C::按钮5,   C::按钮6,
+    C::单选框1,  C::单选框2,  C::编辑框宽度, C::编辑框高度, C::按钮7,    C::按钮8,
 };
 
 // The edit control behind each field of the form.
 inline constexpr std::array<Control, FieldCount> FieldControls{
-    C::编辑框1, C::编辑框2, C::编辑框3, C::编辑框4, C::编辑框5, C::编辑框6, C::编辑框7, C::编辑框8,
-    C::编辑框9, C::编辑框10, C::编辑框11, C::编辑框12, C::编辑框13, C::编辑框14, C::编辑框15,
-    C::编辑框宽度, C::编辑框高度,
+    C::编辑框1,  C::编辑框2,  C::编辑框3,  C::编辑框4,    C::编辑框5,    C::编辑框6,
+    C::编辑框7,  C::编辑框8,  C::编辑框9,  C::编辑框10,   C::编辑框11,   C::编辑框12,
+    C::编辑框13, C::编辑框14, C::编辑框15, C::编辑框宽度, C::编辑框高度,
 };
 
-constexpr const Placement& placementOf(Control control) { return Layout[static_cast<int>(control)]; }
-constexpr Control controlOf(Field field) { return FieldControls[static_cast<int>(field)]; }
-constexpr Control controlOf(Radio radio) { return radio == Radio::单选框1 ? C::单选框1 : C::单选框2; }
+constexpr const Placement& placementOf(Control control) {
+  return Layout[static_cast<int>(control)];
+}
+constexpr Control controlOf(Field field) {
+  return FieldControls[static_cast<int>(field)];
+}
+constexpr Control controlOf(Radio radio) {
+  return radio == Radio::单选框1 ? C::单选框1 : C::单选框2;
+}
 
 // The table is in enum order, so placementOf can index it.
 constexpr bool layoutIsInEnumOrder() {

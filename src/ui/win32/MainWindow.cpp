@@ -18,7 +18,7 @@ namespace shopcode::win32 {
 namespace {
 
 constexpr COLORREF EditFrameColour = RGB(198, 197, 215);  // the silver scheme's edit frame
-constexpr int FirstControlId = 100;                        // 1 and 2 are IDOK and IDCANCEL
+constexpr int FirstControlId = 100;                       // 1 and 2 are IDOK and IDCANCEL
 constexpr UINT WmDpiChanged = 0x02E0;
 
 std::wstring windowText(HWND hwnd) {
@@ -33,37 +33,68 @@ const std::string& captionOf(Control control) {
   const Captions& c = literals().captions;
   static const std::string none;
   switch (control) {
-    case C::分组框1: return c.分组框1;
-    case C::分组框2: return c.分组框2;
-    case C::分组框3: return c.分组框3;
-    case C::分组框4: return c.分组框4;
-    case C::标签1: return c.标签1;
-    case C::标签2: return c.标签2;
-    case C::标签3: return c.标签3;
-    case C::标签4: return c.标签4;
-    case C::标签5: return c.标签5;
-    case C::标签6: return c.标签6;
-    case C::标签7: return c.标签7;
-    case C::标签8: return c.标签8;
-    case C::标签9: return c.标签9;
-    case C::标签10: return c.标签10;
-    case C::标签11: return c.标签11;
-    case C::标签12: return c.标签12;
-    case C::标签13: return c.标签13;
-    case C::标签14: return c.标签14;
-    case C::标签15: return c.标签15;
-    case C::标签16: return c.标签16;
-    case C::按钮1: return c.按钮1;
-    case C::按钮2: return c.按钮2;
-    case C::按钮3: return c.按钮3;
-    case C::按钮4: return c.按钮4;
-    case C::按钮5: return c.按钮5;
-    case C::按钮6: return c.按钮6;
-    case C::按钮7: return c.按钮7;
-    case C::按钮8: return c.按钮8;
-    case C::单选框1: return c.单选框1;
-    case C::单选框2: return c.单选框2;
-    default: return none;
+    case C::分组框1:
+      return c.分组框1;
+    case C::分组框2:
+      return c.分组框2;
+    case C::分组框3:
+      return c.分组框3;
+    case C::分组框4:
+      return c.分组框4;
+    case C::标签1:
+      return c.标签1;
+    case C::标签2:
+      return c.标签2;
+    case C::标签3:
+      return c.标签3;
+    case C::标签4:
+      return c.标签4;
+    case C::标签5:
+      return c.标签5;
+    case C::标签6:
+      return c.标签6;
+    case C::标签7:
+      return c.标签7;
+    case C::标签8:
+      return c.标签8;
+    case C::标签9:
+      return c.标签9;
+    case C::标签10:
+      return c.标签10;
+    case C::标签11:
+      return c.标签11;
+    case C::标签12:
+      return c.标签12;
+    case C::标签13:
+      return c.标签13;
+    case C::标签14:
+      return c.标签14;
+    case C::标签15:
+      return c.标签15;
+    case C::标签16:
+      return c.标签16;
+    case C::按钮1:
+      return c.按钮1;
+    case C::按钮2:
+      return c.按钮2;
+    case C::按钮3:
+      return c.按钮3;
+    case C::按钮4:
+      return c.按钮4;
+    case C::按钮5:
+      return c.按钮5;
+    case C::按钮6:
+      return c.按钮6;
+    case C::按钮7:
+      return c.按钮7;
+    case C::按钮8:
+      return c.按钮8;
+    case C::单选框1:
+      return c.单选框1;
+    case C::单选框2:
+      return c.单选框2;
+    default:
+      return none;
   }
 }
 
@@ -83,13 +114,19 @@ UINT dpiOf(HWND hwnd) {
   return dpi ? dpi : systemDpi();
 }
 
-int scaled(int value, UINT dpi) { return ::MulDiv(value, static_cast<int>(dpi), 96); }
+int scaled(int value, UINT dpi) {
+  return ::MulDiv(value, static_cast<int>(dpi), 96);
+}
 
-bool isEdit(Kind kind) { return kind == Kind::EditBox || kind == Kind::CodeBox; }
+bool isEdit(Kind kind) {
+  return kind == Kind::EditBox || kind == Kind::CodeBox;
+}
 
 }  // namespace
 
-int controlId(Control control) { return FirstControlId + static_cast<int>(control); }
+int controlId(Control control) {
+  return FirstControlId + static_cast<int>(control);
+}
 
 MainWindow::MainWindow(HINSTANCE instance, PlatformFactory makePlatform)
     : instance_(instance), makePlatform_(std::move(makePlatform)) {
@@ -97,13 +134,15 @@ MainWindow::MainWindow(HINSTANCE instance, PlatformFactory makePlatform)
   existing.cbSize = sizeof existing;
   if (!::GetClassInfoExW(instance, ClassName, &existing)) {
     WNDCLASSEXW wc{};
-  wc.cbSize = sizeof wc;
+    wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &MainWindow::windowProc;
     wc.hInstance = instance;
-    wc.hIcon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                               ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0));
-    wc.hIconSm = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                 ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
+    wc.hIcon =
+        static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                        ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), 0));
+    wc.hIconSm =
+        static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                        ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), 0));
     wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = ClassName;
@@ -112,8 +151,8 @@ MainWindow::MainWindow(HINSTANCE instance, PlatformFactory makePlatform)
   if (!Hyperlink::registerClass(instance)) return;
   // A fixed frame with a minimize button and no maximize: the window is never resized.
   constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  created_ = ::CreateWindowExW(0, ClassName, L"", style, 0, 0, WindowWidth, WindowHeight, nullptr, nullptr, instance,
-                              this) != nullptr;
+  created_ = ::CreateWindowExW(0, ClassName, L"", style, 0, 0, WindowWidth, WindowHeight, nullptr, nullptr,
+                               instance, this) != nullptr;
 }
 
 MainWindow::~MainWindow() {
@@ -165,9 +204,13 @@ void MainWindow::setWindowCaption(std::string_view text) {
   if (hwnd_) ::SetWindowTextW(hwnd_, widenGbk(text).c_str());
 }
 
-void MainWindow::setLinkCaption(std::string_view text) { hyperlink_.setCaption(widenGbk(text)); }
+void MainWindow::setLinkCaption(std::string_view text) {
+  hyperlink_.setCaption(widenGbk(text));
+}
 
-void MainWindow::setLinkTarget(std::string_view text) { hyperlink_.setTarget(widenGbk(text)); }
+void MainWindow::setLinkTarget(std::string_view text) {
+  hyperlink_.setTarget(widenGbk(text));
+}
 
 // ---- creation, look and DPI ----
 
@@ -183,20 +226,23 @@ bool MainWindow::createControls() {
       case Kind::GroupBox:
         // Control-parent: the dialog manager looks inside it instead of stopping on it.
         hwnd = ::CreateWindowExW(WS_EX_CONTROLPARENT, WC_BUTTONW, caption.c_str(),
-                                 WS_CHILD | WS_VISIBLE | BS_GROUPBOX, at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
+                                 WS_CHILD | WS_VISIBLE | BS_GROUPBOX, at(p.x), at(p.y), at(p.width),
+                                 at(p.height), parent, id, instance_, nullptr);
         if (hwnd) ::SetWindowSubclass(hwnd, &MainWindow::groupBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
         break;
       case Kind::Label:
         hwnd = ::CreateWindowExW(0, WC_STATICW, caption.c_str(),
-                                 WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, at(p.x), at(p.y), at(p.width), at(p.height), parent,
-                                 id, instance_, nullptr);
+                                 WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, at(p.x),
+                                 at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
         break;
       case Kind::EditBox:
       case Kind::CodeBox: {
         DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT;
-        style |= p.kind == Kind::CodeBox ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL : ES_AUTOHSCROLL;
+        style |= p.kind == Kind::CodeBox ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL
+                                         : ES_AUTOHSCROLL;
         if (p.control == C::编辑框宽度) style |= WS_GROUP;  // ends the radio boxes' group
-        hwnd = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", style, at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
+        hwnd = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", style, at(p.x), at(p.y), at(p.width),
+                                 at(p.height), parent, id, instance_, nullptr);
         if (hwnd) {
           ::SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // the platform's maximum
           ::SetWindowSubclass(hwnd, &MainWindow::editProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -204,24 +250,27 @@ bool MainWindow::createControls() {
         break;
       }
       case Kind::Button:
-        hwnd = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(),
-                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER |
-                                     BS_VCENTER,
-                                 at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
+        hwnd = ::CreateWindowExW(
+            0, WC_BUTTONW, caption.c_str(),
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER,
+            at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
         break;
       case Kind::RadioBox: {
         DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER;
         if (p.control == C::单选框1) style |= WS_GROUP | WS_TABSTOP;
-        hwnd = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(), style, at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
+        hwnd = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(), style, at(p.x), at(p.y), at(p.width),
+                                 at(p.height), parent, id, instance_, nullptr);
         break;
       }
       case Kind::HyperLinker:
-        hwnd = hyperlink_.create(parent, controlId(p.control), instance_, at(p.x), at(p.y), at(p.width), at(p.height));
+        hwnd = hyperlink_.create(parent, controlId(p.control), instance_, at(p.x), at(p.y), at(p.width),
+                                 at(p.height));
         break;
     }
     if (!hwnd) return false;
     controls_[static_cast<int>(p.control)] = hwnd;
-    if (p.kind != Kind::HyperLinker) ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
+    if (p.kind != Kind::HyperLinker)
+      ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
   }
   ::SendMessageW(control(C::单选框1), BM_SETCHECK, BST_CHECKED, 0);
   for (int i = 0; i < FieldCount; ++i) {
@@ -266,8 +315,8 @@ void MainWindow::applyDpi(UINT dpi) {
   HFONT font = guiFont();
   for (const Placement& p : Layout) {
     HWND hwnd = control(p.control);
-    ::SetWindowPos(hwnd, nullptr, scaled(p.x, dpi), scaled(p.y, dpi), scaled(p.width, dpi), scaled(p.height, dpi),
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hwnd, nullptr, scaled(p.x, dpi), scaled(p.y, dpi), scaled(p.width, dpi),
+                   scaled(p.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     if (p.kind != Kind::HyperLinker) ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   oldFonts_[0].reset();

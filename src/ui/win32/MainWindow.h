@@ -18,7 +18,8 @@ namespace shopcode::win32 {
 
 // Makes the platform the actions use, once the window exists; `pumpEvents` handles the
 // window's pending events through the window's own key rules.
-using PlatformFactory = std::function<std::unique_ptr<Platform>(HWND window, std::function<void()> pumpEvents)>;
+using PlatformFactory =
+    std::function<std::unique_ptr<Platform>(HWND window, std::function<void()> pumpEvents)>;
 
 class MainWindow final : public GeneratorForm {
  public:

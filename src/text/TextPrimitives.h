@@ -26,8 +26,8 @@ std::string rightPart(std::string_view text, int n);
 std::string midPart(std::string_view text, int start, int n);
 int findText(std::string_view text, std::string_view needle);
 std::string trimEnd(std::string_view text);
-std::string replaceText(std::string_view text, std::string_view find, std::string_view replacement,
-                        int start, std::optional<int> count, bool caseSensitive);
+std::string replaceText(std::string_view text, std::string_view find, std::string_view replacement, int start,
+                        std::optional<int> count, bool caseSensitive);
 TextList splitText(std::string_view text, std::string_view delimiter);
 std::string textFromBytes(std::string_view bytes);
 std::string textToBytes(std::string_view text);

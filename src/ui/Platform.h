@@ -15,7 +15,8 @@ class Platform {
   // Opens the file for reading (others may only read it meanwhile) and hands its bytes to
   // `consume` chunk by chunk until the file ends or `consume` returns false.
   // False when the file cannot be opened.
-  virtual bool readFile(std::string_view path, const std::function<bool(std::string_view chunk)>& consume) = 0;
+  virtual bool readFile(std::string_view path,
+                        const std::function<bool(std::string_view chunk)>& consume) = 0;
   // Creates or truncates the file (no sharing) and writes all bytes.
   virtual bool writeFile(std::string_view path, std::string_view bytes) = 0;
   virtual bool deleteFile(std::string_view path) = 0;

@@ -39,7 +39,8 @@ std::string hex(std::u16string_view units) {
 class CodePageTable : public testing::Test {
  protected:
   static constexpr std::size_t SingleBytes = 256;
-  static constexpr std::size_t Pairs = std::size_t{128} * 256;  // first byte 0x80..0xFF, second byte 0x00..0xFF
+  static constexpr std::size_t Pairs =
+      std::size_t{128} * 256;  // first byte 0x80..0xFF, second byte 0x00..0xFF
 
   // The input bytes of decode entry `e` and what Windows made of them.
   static std::string decodeInput(std::size_t e) {

@@ -1,33 +1,31 @@
 #include "ui/StoredTexts.h"
 
-#include "text/CodePageConverter.h"
-
 namespace shopcode {
 
 namespace {
-// The target is plain ASCII, so both scrambling passes are made by the compiler and the
-// program holds only the result.
+// The compiler scrambles the code page 936 bytes, so the program holds only the scrambled
+// forms. The escapes are the 936 bytes of the Chinese text in the comment beside them (a
+// test checks them against the converted text); the version comes from the build.
+constexpr auto Caption = scrambledLiteral(
+    "\xCC\xD4\xB1\xA6\xB5\xEA\xC6\xCC\xD7\xB0\xD0\xDE\xB4\xFA\xC2\xEB\xD6\xFA\xCA\xD6"  // 淘宝店铺装修代码助手
+    " ShopCode " SHOPCODE_VERSION);
+constexpr auto LinkCaption =
+    scrambledLiteral("\xBD\xF8\xC8\xEB\xC2\xF4\xBC\xD2\xD6\xD0\xD0\xC4");  // 进入卖家中心
 constexpr auto TargetOnce = scrambledLiteral("https://myseller.taobao.com/");
 constexpr auto TargetTwice = [] {
   std::array<char, scrambledLength(TargetOnce.size())> out{};
   scrambleInto(TargetOnce.data(), TargetOnce.size(), out.data());
   return out;
 }();
+
+template <std::size_t N>
+std::string text(const std::array<char, N>& bytes) {
+  return std::string(bytes.data(), bytes.size());
+}
 }  // namespace
 
-std::string scramble(std::string_view plain) {
-  std::string out(scrambledLength(plain.size()), '\0');
-  scrambleInto(plain.data(), plain.size(), out.data());
-  return out;
-}
-
 const StoredTexts& storedTexts() {
-  // The Chinese captions are code page 936 only once converted, so they are scrambled then.
-  static const StoredTexts texts{
-      scramble(gbkFromUtf8("淘宝店铺装修代码助手 ShopCode " SHOPCODE_VERSION)),
-      scramble(gbkFromUtf8("进入卖家中心")),
-      std::string(TargetTwice.data(), TargetTwice.size()),
-  };
+  static const StoredTexts texts{text(Caption), text(LinkCaption), text(TargetTwice)};
   return texts;
 }
 

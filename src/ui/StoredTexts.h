@@ -31,8 +31,6 @@ constexpr void scrambleInto(const char* plain, std::size_t length, char* out) {
   }
 }
 
-std::string scramble(std::string_view plain);
-
 // A string literal scrambled at compile time; the array holds no terminator.
 template <std::size_t N>
 constexpr std::array<char, scrambledLength(N - 1)> scrambledLiteral(const char (&plain)[N]) {

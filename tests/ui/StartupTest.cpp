@@ -24,6 +24,12 @@ std::string plain(std::string_view stored) {
   return descramble(stored, "", [](std::string_view, unsigned) { ADD_FAILURE() << "key check failed"; });
 }
 
+std::string scramble(std::string_view text) {
+  std::string out(scrambledLength(text.size()), '\0');
+  scrambleInto(text.data(), text.size(), out.data());
+  return out;
+}
+
 TEST(StoredTextsTest, ScrambleIsUndoneByDescrambleForEveryLength) {
   std::mt19937 random(936);
   std::uniform_int_distribution<int> byte(1, 255);

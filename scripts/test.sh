@@ -38,10 +38,21 @@ export SHOPCODE_WINE_ROOT=$PWD/build/wine
 cmake -S . -B build/win64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 cmake --build build/win64 -j "$jobs"
+# One virtual X server and one Wine server with its services for all Wine tests, started
+# here with their output detached: a service started by a test would hold ctest's output
+# pipe open and make every test wait for the last one.
+exec 5>build/xvfb-display
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'scripts/wine-run.sh --stop >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
+for _ in $(seq 100); do [ -s build/xvfb-display ] && break; sleep 0.1; done
+export DISPLAY=:$(head -n1 build/xvfb-display)
+scripts/wine-run.sh --start </dev/null >/dev/null 2>&1
 # Once with a Western system code page (1252) and once with the Chinese one (936): the
 # program must behave the same on both.
-LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win64 -j "$jobs"
-LC_ALL=zh_CN.UTF-8 xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win64 -j "$jobs" -R '^test_'
+LC_ALL=C.UTF-8 ctest --test-dir build/win64 -j "$jobs"
+LC_ALL=zh_CN.UTF-8 ctest --test-dir build/win64 -j "$jobs" -R '^test_'
+scripts/wine-run.sh --stop
 
 step "release package, built twice in separate trees: same bytes"
 cmake --build build/win64 --target package_zip

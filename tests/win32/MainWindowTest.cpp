@@ -166,7 +166,9 @@ TEST_F(MainWindowTest, ControlsHaveTheirCaptionsAndSettings) {
       EXPECT_FALSE(style & ES_MULTILINE);
       EXPECT_TRUE(style & ES_AUTOHSCROLL);
     }
-    if (p.kind == Kind::Button) EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON) << "no default button";
+    if (p.kind == Kind::Button) {
+      EXPECT_EQ(style & BS_TYPEMASK, BS_PUSHBUTTON) << "no default button";
+    }
   }
   LONG code = ::GetWindowLongW(at(C::编辑框3), GWL_STYLE);
   EXPECT_EQ(static_cast<DWORD>(::SendMessageW(at(C::编辑框3), EM_GETLIMITTEXT, 0, 0)), 0xFFFFFFFFu);

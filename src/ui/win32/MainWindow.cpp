@@ -328,12 +328,10 @@ void MainWindow::applyDpi(UINT dpi) {
 void MainWindow::enableThemedLook() {
   // The visual styles themselves come with common controls 6 (the manifest); what is ours is
   // the silver frame of the edit boxes.
+  // The window is still hidden here, so every edit draws its frame first when it is shown:
+  // no repaint is needed now.
   themedLook_ = true;
   frameBrush_.reset(::CreateSolidBrush(EditFrameColour));
-  for (const Placement& p : Layout)
-    if (isEdit(p.kind))
-      ::SetWindowPos(control(p.control), nullptr, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 // A one-pixel frame in the scheme's colour, with the rest of the client edge in the box's white.

@@ -127,19 +127,6 @@ class ListFileReader {
   std::optional<std::string> decided_;
 };
 
-struct MessageParts {
-  std::string missingBefore, missingAfter;
-  std::string shortBefore, shortMiddle, shortAfter;
-};
-
-const MessageParts& messageParts() {
-  static const MessageParts parts{
-      gbkFromUtf8("桌面上没有找到文件“"),  gbkFromUtf8("”。"), gbkFromUtf8("文件“"), gbkFromUtf8("”只有 "),
-      gbkFromUtf8(" 行地址，需要 5 行。"),
-  };
-  return parts;
-}
-
 void importList(GeneratorForm& form, Platform& platform, const std::string& fileSuffix,
                 const std::array<Field, ListLines>& fields) {
   const std::string path = concatTexts(platform.desktopFolder(), fileSuffix);
@@ -153,12 +140,12 @@ void importList(GeneratorForm& form, Platform& platform, const std::string& file
   // Fields of missing lines keep their text; the user learns why they were not filled.
   if (present == fields.size()) return;
   const std::string_view fileName = std::string_view(fileSuffix).substr(fileSuffix.starts_with('\\') ? 1 : 0);
-  const MessageParts& parts = messageParts();
+  const Literals& text = literals();
   if (!opened) {
-    form.showMessage(concatTexts(parts.missingBefore, fileName, parts.missingAfter), MessageNoIcon);
+    form.showMessage(concatTexts(text.listMissingBefore, fileName, text.listMissingAfter), MessageNoIcon);
   } else {
-    form.showMessage(concatTexts(parts.shortBefore, fileName, parts.shortMiddle, std::to_string(lines.size()),
-                                 parts.shortAfter),
+    form.showMessage(concatTexts(text.listShortBefore, fileName, text.listShortMiddle,
+                                 std::to_string(lines.size()), text.listShortAfter),
                      MessageNoIcon);
   }
 }

@@ -48,6 +48,11 @@ Literals convertLiterals() {
       .initial编辑框5 = "http://www.example.com/images/favorite.gif",
       .messageTitle = gbk("信息："),
       .favouritesRefusal = gbk("请输入淘宝初始店铺名称，非修改后的域名"),
+      .listMissingBefore = gbk("桌面上没有找到文件“"),
+      .listMissingAfter = gbk("”。"),
+      .listShortBefore = gbk("文件“"),
+      .listShortMiddle = gbk("”只有 "),
+      .listShortAfter = gbk(" 行地址，需要 5 行。"),
       // Written for 752 x 250 with the fade effect: those values are the placeholders.
       .carouselTemplate = gbk(
           R"(<DIV style="WIDTH: 752px; HEIGHT: 250px" class="slider-promo J_Slider J_TWidget" data-widget-config="{'effect':'fade','contentCls': 'lst-main', 'navCls': 'lst-trigger', 'activeTriggerCls': 'current'}" data-widget-type="Slide" data-type="fade">)"

@@ -27,6 +27,9 @@ struct Literals {
 
   std::string messageTitle;       // title of every message box
   std::string favouritesRefusal;  // a shop address that is not the initial one
+  // Address import: 桌面上没有找到文件“NAME”。 / 文件“NAME”只有 N 行地址，需要 5 行。
+  std::string listMissingBefore, listMissingAfter;
+  std::string listShortBefore, listShortMiddle, listShortAfter;
 
   // Carousel: the template and its slide placeholders, slide 1 first.
   std::string carouselTemplate;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fails when the executable imports a DLL or function that Windows 7 SP1 lacks; such
-# functions must be looked up at run time with a fallback instead.
+# Fails when the executable imports a DLL or function that Windows 7 SP1 lacks (such
+# functions must be looked up at run time with a fallback instead) or asks for a newer system.
 set -euo pipefail
 exe=$1
 objdump=${OBJDUMP:-x86_64-w64-mingw32-objdump}
@@ -10,4 +10,7 @@ newer_functions='^fn (GetDpiForWindow|GetDpiForSystem|GetDpiForMonitor|SetThread
 if bad=$(grep -E "$newer_dlls|$newer_functions" <<<"$imports"); then
   echo "imports newer than Windows 7 SP1 in $exe:"; echo "$bad"; exit 1
 fi
-echo "$(grep -c '^fn ' <<<"$imports") imports from $(grep -c '^dll ' <<<"$imports") DLLs, all present in Windows 7 SP1"
+# The image must not ask for a newer system than Windows 7 (6.1) either.
+subsystem=$("$objdump" -p "$exe" | awk '/MajorSubsystemVersion/ {major=$2} /MinorSubsystemVersion/ {minor=$2} END {print major * 100 + minor}')
+if [ "$subsystem" -gt 601 ]; then echo "subsystem version $subsystem is newer than Windows 7 (601)"; exit 1; fi
+echo "subsystem version $subsystem (Windows 7 is 601); $(grep -c '^fn ' <<<"$imports") imports from $(grep -c '^dll ' <<<"$imports") DLLs, all present in Windows 7 SP1"

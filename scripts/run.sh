@@ -12,8 +12,14 @@ root=${SHOPCODE_WINE_ROOT:-$PWD/build/wine-run}
 mkdir -p "$root/home/Desktop"
 export WINEPREFIX="$root/prefix" WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 
+# A new prefix gets the fonts of a Chinese Windows.
+prepare_prefix() {
+  [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; bash scripts/wine-chinese-fonts.sh; wineserver -w; }
+}
+
 if [ -n "${DISPLAY:-}" ]; then
   # The user's own session: their home and desktop.
+  prepare_prefix
   exec wine "$exe"
 fi
 
@@ -24,7 +30,7 @@ xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 100); do [ -s "$root/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$root/display")
-[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i >/dev/null 2>&1; wineserver -w; }
+prepare_prefix
 wine "$exe" >/dev/null 2>&1 &
 window=""
 for _ in $(seq 300); do

@@ -39,12 +39,8 @@ printf '%s\n' "\$*" >>"$work/opened.log"
 SCRIPT
 chmod +x "$work/browser.sh"
 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser.sh" /f >/dev/null 2>&1
-# Fonts as on a Chinese Windows: a sans-serif face for the dialog font (SimSun's role) and
-# a Kai face for 楷体, so the screenshots show what a shop owner sees.
-for face in "MS Shell Dlg" "MS Shell Dlg 2" Tahoma SimSun; do
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
-done
-wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 楷体 /d 'AR PL UKai CN' /f >/dev/null 2>&1
+# Fonts as on a Chinese Windows, so the screenshots show what a shop owner sees.
+bash "$root/scripts/wine-chinese-fonts.sh"
 wineserver -w
 
 window=""

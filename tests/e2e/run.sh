@@ -45,14 +45,18 @@ wineserver -w
 
 window=""
 start() {
-  wine "$exe" >/dev/null 2>&1 &
+  WINEDEBUG=err+all wine "$exe" >>"$work/wine.log" 2>&1 &
   app=$!
   window=""
-  for _ in $(seq 300); do
+  for _ in $(seq 600); do
     window=$(xdotool search --name 'ShopCode' 2>/dev/null | head -n1) && [ -n "$window" ] && break
     sleep 0.1
   done
-  [ -n "$window" ] || { echo "FAIL: the window did not appear"; exit 1; }
+  if [ -z "$window" ]; then
+    echo "FAIL: the window did not appear within a minute ($(kill -0 "$app" 2>/dev/null && echo still running || echo program ended)); Wine said:"
+    tail -n 20 "$work/wine.log"
+    exit 1
+  fi
   sleep 1  # first paint
   xdotool windowfocus --sync "$window" 2>/dev/null || true
 }

@@ -56,7 +56,8 @@ launch() {
   done
   echo "the window did not appear ($(kill -0 "$app" 2>/dev/null && echo still running || echo program ended)); Wine said:"
   tail -n 20 "$work/wine.log"
-  kill "$app" 2>/dev/null || true
+  wineserver -k >/dev/null 2>&1 || true  # no late window of this start may be taken for the next
+  wineserver -w
   return 1
 }
 start() {

@@ -1,6 +1,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <iterator>
 #include <optional>
@@ -120,6 +121,25 @@ std::size_t decodeGbkFallback(std::string_view bytes, std::u16string& out) {
   return 1;
 }
 
+using ConvertBuffer = std::array<char, 1 << 14>;
+
+// One iconv call: converts what it can of the front of `rest` into `buffer`, drops that from
+// `rest` and returns how many bytes it wrote. `refused` tells whether iconv stopped at input
+// it does not take, which then stands at the front of `rest`.
+std::size_t convertSome(const Iconv& converter, std::string_view& rest, ConvertBuffer& buffer,
+                        bool& refused) {
+  char* in = const_cast<char*>(rest.data());
+  std::size_t inLeft = rest.size();
+  char* outPos = buffer.data();
+  std::size_t outLeft = buffer.size();
+  const std::size_t rc =
+      converter.ok() ? iconv(converter.get(), &in, &inLeft, &outPos, &outLeft) : static_cast<std::size_t>(-1);
+  const int error = converter.ok() ? errno : EILSEQ;
+  rest.remove_prefix(rest.size() - inLeft);
+  refused = rc == static_cast<std::size_t>(-1) && error != E2BIG;
+  return static_cast<std::size_t>(outPos - buffer.data());
+}
+
 void appendUtf16Le(const char* data, std::size_t size, std::u16string& out) {
   for (std::size_t i = 0; i + 1 < size; i += 2) {
     out.push_back(static_cast<char16_t>(static_cast<unsigned char>(data[i]) |
@@ -132,7 +152,7 @@ std::u16string decodeGbk(std::string_view bytes) {
   std::u16string out;
   out.reserve(bytes.size());
   Iconv converter("UTF-16LE", "CP936");
-  char buffer[1 << 14];
+  ConvertBuffer buffer;
   while (!bytes.empty()) {
     std::size_t ascii = 0;
     while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
@@ -147,18 +167,10 @@ std::u16string decodeGbk(std::string_view bytes) {
     std::string_view rest = bytes.substr(0, run);
     bytes.remove_prefix(run);
     while (!rest.empty()) {
-      char* in = const_cast<char*>(rest.data());
-      std::size_t inLeft = rest.size();
-      char* outPos = buffer;
-      std::size_t outLeft = sizeof buffer;
-      const std::size_t rc = converter.ok() ? iconv(converter.get(), &in, &inLeft, &outPos, &outLeft)
-                                            : static_cast<std::size_t>(-1);
-      const int error = converter.ok() ? errno : EILSEQ;
-      appendUtf16Le(buffer, static_cast<std::size_t>(outPos - buffer), out);
-      rest.remove_prefix(rest.size() - inLeft);
-      if (rc == static_cast<std::size_t>(-1) && error != E2BIG && !rest.empty()) {
-        rest.remove_prefix(decodeGbkFallback(rest, out));
-      }
+      bool refused = false;
+      const std::size_t written = convertSome(converter, rest, buffer, refused);
+      appendUtf16Le(buffer.data(), written, out);
+      if (refused && !rest.empty()) rest.remove_prefix(decodeGbkFallback(rest, out));
     }
   }
   return out;
@@ -174,19 +186,13 @@ std::string encodeGbk(std::u16string_view units) {
     source.push_back(static_cast<char>(unit >> 8));
   }
   Iconv converter("CP936", "UTF-16LE");
-  char buffer[1 << 14];
+  ConvertBuffer buffer;
   std::string_view rest(source);
   while (!rest.empty()) {
-    char* in = const_cast<char*>(rest.data());
-    std::size_t inLeft = rest.size();
-    char* outPos = buffer;
-    std::size_t outLeft = sizeof buffer;
-    const std::size_t rc = converter.ok() ? iconv(converter.get(), &in, &inLeft, &outPos, &outLeft)
-                                          : static_cast<std::size_t>(-1);
-    const int error = converter.ok() ? errno : EILSEQ;
-    out.append(buffer, static_cast<std::size_t>(outPos - buffer));
-    rest.remove_prefix(rest.size() - inLeft);
-    if (rc == static_cast<std::size_t>(-1) && error != E2BIG && rest.size() >= 2) {
+    bool refused = false;
+    const std::size_t written = convertSome(converter, rest, buffer, refused);
+    out.append(buffer.data(), written);
+    if (refused && rest.size() >= 2) {
       const auto unit = static_cast<char16_t>(static_cast<unsigned char>(rest[0]) |
                                               static_cast<unsigned char>(rest[1]) << 8);
       if (const auto pair = userDefinedFromUnicode(unit)) {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "form/Literals.h"
 #include "text/PairReplacer.h"
 #include "text/TextPrimitives.h"
-#include "ui/Literals.h"
 
 namespace shopcode {
 namespace {

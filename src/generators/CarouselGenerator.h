@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/GeneratorForm.h"
+#include "form/GeneratorForm.h"
 
 namespace shopcode {
 // 按钮7: the five-slide carousel from the size, the ten addresses and the effect.

@@ -1,8 +1,8 @@
 #include "generators/FavouriteLinkGenerator.h"
 
+#include "form/Literals.h"
 #include "generators/MarketplaceHosts.h"
 #include "text/TextPrimitives.h"
-#include "ui/Literals.h"
 
 namespace shopcode {
 namespace {

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/GeneratorForm.h"
+#include "form/GeneratorForm.h"
 
 namespace shopcode {
 // The bytes between the first `marker` and the next `terminator` after it.

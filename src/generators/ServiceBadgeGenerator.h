@@ -1,6 +1,6 @@
 #pragma once
+#include "form/GeneratorForm.h"
 #include "text/PercentEncoder.h"
-#include "ui/GeneratorForm.h"
 
 namespace shopcode {
 // 按钮1: the online-status badge of the IM account in 编辑框1, alt text 编辑框2, into 编辑框3.

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "form/Literals.h"
 #include "text/CodePageConverter.h"
 #include "text/TextPrimitives.h"
-#include "ui/Literals.h"
 
 namespace shopcode {
 namespace {

@@ -1,7 +1,7 @@
 #include "ui/CodeBoxActions.h"
 
+#include "form/Literals.h"
 #include "text/TextPrimitives.h"
-#include "ui/Literals.h"
 
 namespace shopcode {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "ui/GeneratorForm.h"
+#include "form/GeneratorForm.h"
 #include "ui/Platform.h"
 
 namespace shopcode {

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/GeneratorForm.h"
+#include "form/GeneratorForm.h"
 #include "ui/Platform.h"
 
 namespace shopcode {

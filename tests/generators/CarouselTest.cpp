@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/MemoryForm.h"
 #include "text/CodePageConverter.h"
-#include "ui/MemoryForm.h"
 
 namespace shopcode {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/Literals.h"
-#include "ui/MemoryForm.h"
+#include "form/Literals.h"
+#include "support/MemoryForm.h"
 
 namespace shopcode {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "support/FakePlatform.h"
+#include "support/MemoryForm.h"
 #include "text/CodePageConverter.h"
 #include "text/TextPrimitives.h"
-#include "ui/FakePlatform.h"
-#include "ui/MemoryForm.h"
 
 namespace shopcode {
 namespace {

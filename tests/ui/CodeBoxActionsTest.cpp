@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "support/FakePlatform.h"
+#include "support/MemoryForm.h"
 #include "text/CodePageConverter.h"
-#include "ui/FakePlatform.h"
-#include "ui/MemoryForm.h"
 
 namespace shopcode {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <random>
 
+#include "support/FakePlatform.h"
+#include "support/MemoryForm.h"
 #include "text/CodePageConverter.h"
 #include "text/TextDescrambler.h"
-#include "ui/FakePlatform.h"
-#include "ui/MemoryForm.h"
 #include "ui/Startup.h"
 #include "ui/StoredTexts.h"
 

@@ -11,10 +11,10 @@
 #include <thread>
 #include <vector>
 
+#include "form/Literals.h"
+#include "support/FakePlatform.h"
 #include "text/CodePageConverter.h"
 #include "ui/CodeBoxActions.h"
-#include "ui/FakePlatform.h"
-#include "ui/Literals.h"
 #include "ui/win32/Gbk.h"
 #include "ui/win32/Layout.h"
 #include "ui/win32/MainWindow.h"

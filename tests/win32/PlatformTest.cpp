@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "support/MemoryForm.h"
 #include "text/CodePageConverter.h"
 #include "ui/AddressImporter.h"
 #include "ui/CodeBoxActions.h"
-#include "ui/MemoryForm.h"
 #include "ui/win32/Gbk.h"
 #include "ui/win32/Handles.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "ui/GeneratorForm.h"
+#include "form/GeneratorForm.h"
 
 namespace shopcode::win32 {
 

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
+#include "form/Literals.h"
 #include "generators/CarouselGenerator.h"
 #include "generators/FavouriteLinkGenerator.h"
 #include "generators/ServiceBadgeGenerator.h"
 #include "ui/AddressImporter.h"
 #include "ui/CodeBoxActions.h"
-#include "ui/Literals.h"
 #include "ui/Startup.h"
 #include "ui/win32/Gbk.h"
 

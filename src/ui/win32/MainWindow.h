@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/GeneratorForm.h"
+#include "form/GeneratorForm.h"
 #include "ui/Platform.h"
 #include "ui/win32/Handles.h"
 #include "ui/win32/Hyperlink.h"

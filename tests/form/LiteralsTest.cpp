@@ -1,4 +1,4 @@
-#include "ui/Literals.h"
+#include "form/Literals.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "ui/MemoryForm.h"
+#include "support/MemoryForm.h"
 
 #include <cstdio>
 #include <ostream>
 
-#include "ui/Literals.h"
+#include "form/Literals.h"
 
 namespace shopcode {
 namespace {

@@ -1,12 +1,12 @@
-#include "ui/MemoryForm.h"
+#include "support/MemoryForm.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "form/Literals.h"
 #include "text/CodePageConverter.h"
-#include "ui/Literals.h"
 
 namespace shopcode {
 namespace {

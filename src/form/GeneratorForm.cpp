@@ -1,4 +1,4 @@
-#include "ui/GeneratorForm.h"
+#include "form/GeneratorForm.h"
 
 namespace shopcode {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "ui/GeneratorForm.h"
+#include "form/GeneratorForm.h"
 
 namespace shopcode {
 

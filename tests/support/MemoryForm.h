@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/GeneratorForm.h"
+#include "form/GeneratorForm.h"
 
 namespace shopcode {
 

@@ -1,7 +1,7 @@
 #pragma once
-// Every Chinese text of the program, converted once from the UTF-8 source to the
-// code page 936 bytes the program works with. The window takes its captions from here
-// too (decodeCodePage(CodePageGbk, ...) gives the UTF-16 it shows).
+// The Chinese texts that the actions and the window work with, converted once from the
+// UTF-8 source to code page 936 bytes. (The controls' fixed captions stand in the window's
+// layout table: nothing but the window shows them.)
 #include <array>
 #include <string>
 
@@ -9,17 +9,7 @@
 
 namespace shopcode {
 
-// Fixed captions, one member per control, named by the control.
-struct Captions {
-  std::string 分组框1, 分组框2, 分组框3, 分组框4;
-  std::string 标签1, 标签2, 标签3, 标签4, 标签5, 标签6, 标签7, 标签8;
-  std::string 标签9, 标签10, 标签11, 标签12, 标签13, 标签14, 标签15, 标签16;
-  std::string 按钮1, 按钮2, 按钮3, 按钮4, 按钮5, 按钮6, 按钮7, 按钮8;
-  std::string 单选框1, 单选框2;
-};
-
 struct Literals {
-  Captions captions;
   std::string hyperlinkFont;  // face name of 超级链接框1's caption
 
   // Initial texts of the sample fields; every other box starts empty.

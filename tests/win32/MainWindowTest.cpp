@@ -90,7 +90,7 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, EveryControlSitsInItsParentAtItsPlaceAndSize) {
   if (window->dpi() != 96) GTEST_SKIP() << "the table is for 96 DPI";
-  for (const Placement& p : Layout) {
+  for (const ControlRow& p : Layout) {
     SCOPED_TRACE(static_cast<int>(p.control));
     HWND parent = p.parent ? at(*p.parent) : window->handle();
     EXPECT_EQ(::GetParent(at(p.control)), parent);
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, EveryControlSitsInItsParentAtItsPlaceAndSize) {
   // (a group box only holds its own controls).
   std::vector<RECT> leaves;
   LONG right = 0, bottom = 0;
-  for (const Placement& p : Layout) {
+  for (const ControlRow& p : Layout) {
     RECT r = rectIn(at(p.control), window->handle());
     right = std::max(right, r.right), bottom = std::max(bottom, r.bottom);
     if (p.kind != Kind::GroupBox) leaves.push_back(r);
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, ControlsHaveTheirCaptionsAndSettings) {
   wchar_t text[64];
   ::GetWindowTextW(at(C::标签3), text, 64);
   EXPECT_EQ(text, widenGbk(gbk("初始店铺名：")));
-  for (const Placement& p : Layout) {
+  for (const ControlRow& p : Layout) {
     HWND hwnd = at(p.control);
     LONG style = ::GetWindowLongW(hwnd, GWL_STYLE);
     if (p.kind == Kind::HyperLinker) continue;
@@ -178,6 +178,38 @@ TEST_F(MainWindowTest, ControlsHaveTheirCaptionsAndSettings) {
   EXPECT_FALSE(code & (WS_HSCROLL | ES_AUTOHSCROLL)) << "long lines wrap";
   EXPECT_TRUE(window->isChecked(Radio::单选框1));
   EXPECT_FALSE(window->isChecked(Radio::单选框2));
+}
+
+// Every fixed caption as the shop owner reads it; a caption swapped between two controls, or
+// a label that names the wrong row, fails here.
+TEST_F(MainWindowTest, EveryControlShowsItsOwnCaption) {
+  struct Case {
+    Control control;
+    const wchar_t* caption;
+  } const cases[] = {
+      {C::分组框1, L"客服代码"},   {C::标签1, L"旺旺帐号："}, {C::标签2, L"提示文字："},
+      {C::按钮1, L"确认生成"},     {C::分组框3, L"收藏代码"}, {C::标签3, L"初始店铺名："},
+      {C::标签4, L"图片地址："},   {C::按钮4, L"确认生成"},   {C::分组框2, L"html代码"},
+      {C::按钮2, L"复制代码"},     {C::按钮3, L"运行代码"},   {C::按钮8, L"滚动代码"},
+      {C::分组框4, L"轮播代码"},   {C::标签6, L"链接一："},   {C::标签5, L"图片一："},
+      {C::标签8, L"链接二："},     {C::标签7, L"图片二："},   {C::标签10, L"链接三："},
+      {C::标签9, L"图片三："},     {C::标签11, L"链接四："},  {C::标签12, L"图片四："},
+      {C::标签13, L"链接五："},    {C::标签14, L"图片五："},  {C::按钮5, L"导入图片地址"},
+      {C::按钮6, L"导入链接地址"}, {C::标签15, L"宽度"},      {C::标签16, L"高度"},
+      {C::按钮7, L"生成"},         {C::单选框1, L"渐变效果"}, {C::单选框2, L"向下滚动"},
+  };
+  auto textOf = [](HWND hwnd) {
+    wchar_t text[64] = {};
+    ::GetWindowTextW(hwnd, text, 64);
+    return std::wstring(text);
+  };
+  int captioned = 0;
+  for (const ControlRow& row : Layout) captioned += row.kind != Kind::HyperLinker && !row.field;
+  EXPECT_EQ(std::size(cases), static_cast<size_t>(captioned)) << "every captioned control is in the table";
+  for (const Case& c : cases) EXPECT_EQ(textOf(at(c.control)), c.caption) << static_cast<int>(c.control);
+  // The two captions of the row pattern, as code page 936 bytes.
+  EXPECT_EQ(narrowGbk(textOf(at(C::标签7))), "\xCD\xBC\xC6\xAC\xB6\xFE\xA3\xBA");
+  EXPECT_EQ(narrowGbk(textOf(at(C::标签10))), "\xC1\xB4\xBD\xD3\xC8\xFD\xA3\xBA");
 }
 
 TEST_F(MainWindowTest, FieldsStartWithTheirInitialTextsAndKeepExactlyTheBytesWritten) {
@@ -465,7 +497,7 @@ TEST_F(MainWindowTest, DpiChangeScalesEveryControlAndTheFonts) {
   ::SendMessageW(window->handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
                  reinterpret_cast<LPARAM>(&suggested));
   EXPECT_EQ(window->dpi(), dpi);
-  for (const Placement& p : Layout) {
+  for (const ControlRow& p : Layout) {
     HWND parent = p.parent ? at(*p.parent) : window->handle();
     RECT r = rectIn(at(p.control), parent);
     EXPECT_EQ(r.left, ::MulDiv(p.x, static_cast<int>(dpi), 96));

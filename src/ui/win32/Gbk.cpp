@@ -13,6 +13,11 @@ std::wstring widenGbk(std::string_view text) {
   return std::wstring(units.begin(), units.end());
 }
 
+std::wstring widenUtf8(std::string_view utf8) {
+  const std::u16string units = decodeCodePage(CodePageUtf8, utf8);
+  return std::wstring(units.begin(), units.end());
+}
+
 std::string narrowGbk(std::wstring_view text) {
   return encodeCodePage(CodePageGbk, std::u16string(text.begin(), text.end()));
 }

@@ -7,6 +7,8 @@
 namespace shopcode::win32 {
 
 std::wstring widenGbk(std::string_view text);
+// The program's own UTF-8 literals (the controls' captions).
+std::wstring widenUtf8(std::string_view utf8);
 // Characters that code page 936 lacks come out as the system's default character.
 std::string narrowGbk(std::wstring_view text);
 

@@ -12,114 +12,67 @@
 #include "ui/CodeBoxActions.h"
 #include "ui/Startup.h"
 #include "ui/win32/Gbk.h"
+#include "ui/win32/Keyboard.h"
 
 namespace shopcode::win32 {
 
 namespace {
 
-constexpr COLORREF EditFrameColour = RGB(198, 197, 215);  // the silver scheme's edit frame
-constexpr int FirstControlId = 100;                       // 1 and 2 are IDOK and IDCANCEL
+constexpr int FirstControlId = 100;  // 1 and 2 are IDOK and IDCANCEL
 constexpr UINT WmDpiChanged = 0x02E0;
+
+// What a click on each button runs.
+struct ButtonAction {
+  Control button;
+  void (*run)(MainWindow& window, Platform& platform);
+};
+constexpr ButtonAction ButtonActions[] = {
+    {C::按钮1, [](MainWindow& w, Platform&) { generateServiceBadge(w, [&w] { w.processPendingEvents(); }); }},
+    {C::按钮4, [](MainWindow& w, Platform&) { generateFavouriteLink(w); }},
+    {C::按钮7, [](MainWindow& w, Platform&) { generateCarousel(w); }},
+    {C::按钮2, [](MainWindow& w, Platform& p) { copyCode(w, p); }},
+    {C::按钮3, [](MainWindow& w, Platform& p) { previewCode(w, p); }},
+    {C::按钮8, [](MainWindow& w, Platform&) { putMarqueeSample(w); }},
+    {C::按钮5, [](MainWindow& w, Platform& p) { importImageList(w, p); }},
+    {C::按钮6, [](MainWindow& w, Platform& p) { importLinkList(w, p); }},
+};
+
+// The window class and styles of each kind of control (the hyperlink has a class of its own).
+struct KindStyle {
+  Kind kind;
+  const wchar_t* className;
+  DWORD exStyle, style;
+};
+constexpr KindStyle KindStyles[] = {
+    // Control-parent: the dialog manager looks inside a group box instead of stopping on it.
+    {Kind::GroupBox, WC_BUTTONW, WS_EX_CONTROLPARENT, BS_GROUPBOX},
+    {Kind::Label, WC_STATICW, 0, SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX},
+    {Kind::EditBox, WC_EDITW, WS_EX_CLIENTEDGE, WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL},
+    {Kind::CodeBox, WC_EDITW, WS_EX_CLIENTEDGE,
+     WS_TABSTOP | ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL},
+    {Kind::Button, WC_BUTTONW, 0, WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER},
+    {Kind::RadioBox, WC_BUTTONW, 0, BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER},
+};
+
+const KindStyle& styleOf(Kind kind) {
+  return *std::ranges::find(KindStyles, kind, &KindStyle::kind);
+}
+
+// The radio boxes' rows stand together: the first of them starts their group (and is the
+// one Tab stops on), and the row after the last one starts the next group.
+DWORD groupStyle(Control control) {
+  const int i = static_cast<int>(control);
+  const bool radio = Layout[i].kind == Kind::RadioBox;
+  const bool afterRadio = i > 0 && Layout[i - 1].kind == Kind::RadioBox;
+  if (radio && !afterRadio) return WS_GROUP | WS_TABSTOP;
+  return !radio && afterRadio ? WS_GROUP : 0;
+}
 
 std::wstring windowText(HWND hwnd) {
   std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
   int copied = ::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
   text.resize(static_cast<size_t>(std::max(copied, 0)));
   return text;
-}
-
-// The fixed caption of a control, code page 936; empty for boxes and the hyperlink.
-const std::string& captionOf(Control control) {
-  const Captions& c = literals().captions;
-  static const std::string none;
-  switch (control) {
-    case C::分组框1:
-      return c.分组框1;
-    case C::分组框2:
-      return c.分组框2;
-    case C::分组框3:
-      return c.分组框3;
-    case C::分组框4:
-      return c.分组框4;
-    case C::标签1:
-      return c.标签1;
-    case C::标签2:
-      return c.标签2;
-    case C::标签3:
-      return c.标签3;
-    case C::标签4:
-      return c.标签4;
-    case C::标签5:
-      return c.标签5;
-    case C::标签6:
-      return c.标签6;
-    case C::标签7:
-      return c.标签7;
-    case C::标签8:
-      return c.标签8;
-    case C::标签9:
-      return c.标签9;
-    case C::标签10:
-      return c.标签10;
-    case C::标签11:
-      return c.标签11;
-    case C::标签12:
-      return c.标签12;
-    case C::标签13:
-      return c.标签13;
-    case C::标签14:
-      return c.标签14;
-    case C::标签15:
-      return c.标签15;
-    case C::标签16:
-      return c.标签16;
-    case C::按钮1:
-      return c.按钮1;
-    case C::按钮2:
-      return c.按钮2;
-    case C::按钮3:
-      return c.按钮3;
-    case C::按钮4:
-      return c.按钮4;
-    case C::按钮5:
-      return c.按钮5;
-    case C::按钮6:
-      return c.按钮6;
-    case C::按钮7:
-      return c.按钮7;
-    case C::按钮8:
-      return c.按钮8;
-    case C::单选框1:
-      return c.单选框1;
-    case C::单选框2:
-      return c.单选框2;
-    default:
-      return none;
-  }
-}
-
-// GetDpiForWindow exists from Windows 10 on; before that the system DPI applies everywhere.
-UINT systemDpi() {
-  HDC screen = ::GetDC(nullptr);
-  int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-  ::ReleaseDC(nullptr, screen);
-  return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
-
-UINT dpiOf(HWND hwnd) {
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  auto getDpi = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  UINT dpi = getDpi ? getDpi(hwnd) : 0;
-  return dpi ? dpi : systemDpi();
-}
-
-int scaled(int value, UINT dpi) {
-  return ::MulDiv(value, static_cast<int>(dpi), 96);
-}
-
-bool isEdit(Kind kind) {
-  return kind == Kind::EditBox || kind == Kind::CodeBox;
 }
 
 }  // namespace
@@ -214,63 +167,33 @@ void MainWindow::setLinkTarget(std::string_view text) {
 
 // ---- creation, look and DPI ----
 
+HWND MainWindow::createControl(const ControlRow& row, HWND parent) {
+  const int x = scaled(row.x, dpi_), y = scaled(row.y, dpi_);
+  const int width = scaled(row.width, dpi_), height = scaled(row.height, dpi_);
+  const int id = controlId(row.control);
+  if (row.kind == Kind::HyperLinker) return hyperlink_.create(parent, id, instance_, x, y, width, height);
+
+  const KindStyle& kind = styleOf(row.kind);
+  HWND hwnd =
+      ::CreateWindowExW(kind.exStyle, kind.className, widenUtf8(row.caption).c_str(),
+                        WS_CHILD | WS_VISIBLE | kind.style | groupStyle(row.control), x, y, width, height,
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  if (!hwnd) return nullptr;
+  ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.guiFont()), FALSE);
+  const auto self = reinterpret_cast<DWORD_PTR>(this);
+  if (row.kind == Kind::GroupBox) ::SetWindowSubclass(hwnd, &MainWindow::groupBoxProc, 0, self);
+  if (row.field) {
+    ::SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // the platform's maximum
+    ::SetWindowSubclass(hwnd, &MainWindow::editProc, 0, self);
+  }
+  return hwnd;
+}
+
 bool MainWindow::createControls() {
-  const int dpi = static_cast<int>(dpi_);
-  auto at = [dpi](int v) { return ::MulDiv(v, dpi, 96); };
-  for (const Placement& p : Layout) {
-    HWND parent = p.parent ? control(*p.parent) : hwnd_;
-    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(p.control)));
-    std::wstring caption = widenGbk(captionOf(p.control));
-    HWND hwnd = nullptr;
-    switch (p.kind) {
-      case Kind::GroupBox:
-        // Control-parent: the dialog manager looks inside it instead of stopping on it.
-        hwnd = ::CreateWindowExW(WS_EX_CONTROLPARENT, WC_BUTTONW, caption.c_str(),
-                                 WS_CHILD | WS_VISIBLE | BS_GROUPBOX, at(p.x), at(p.y), at(p.width),
-                                 at(p.height), parent, id, instance_, nullptr);
-        if (hwnd) ::SetWindowSubclass(hwnd, &MainWindow::groupBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
-        break;
-      case Kind::Label:
-        hwnd = ::CreateWindowExW(0, WC_STATICW, caption.c_str(),
-                                 WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX, at(p.x),
-                                 at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
-        break;
-      case Kind::EditBox:
-      case Kind::CodeBox: {
-        DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_LEFT;
-        style |= p.kind == Kind::CodeBox ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL
-                                         : ES_AUTOHSCROLL;
-        if (p.control == C::编辑框宽度) style |= WS_GROUP;  // ends the radio boxes' group
-        hwnd = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_EDITW, L"", style, at(p.x), at(p.y), at(p.width),
-                                 at(p.height), parent, id, instance_, nullptr);
-        if (hwnd) {
-          ::SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);  // the platform's maximum
-          ::SetWindowSubclass(hwnd, &MainWindow::editProc, 0, reinterpret_cast<DWORD_PTR>(this));
-        }
-        break;
-      }
-      case Kind::Button:
-        hwnd = ::CreateWindowExW(
-            0, WC_BUTTONW, caption.c_str(),
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER,
-            at(p.x), at(p.y), at(p.width), at(p.height), parent, id, instance_, nullptr);
-        break;
-      case Kind::RadioBox: {
-        DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER;
-        if (p.control == C::单选框1) style |= WS_GROUP | WS_TABSTOP;
-        hwnd = ::CreateWindowExW(0, WC_BUTTONW, caption.c_str(), style, at(p.x), at(p.y), at(p.width),
-                                 at(p.height), parent, id, instance_, nullptr);
-        break;
-      }
-      case Kind::HyperLinker:
-        hwnd = hyperlink_.create(parent, controlId(p.control), instance_, at(p.x), at(p.y), at(p.width),
-                                 at(p.height));
-        break;
-    }
+  for (const ControlRow& row : Layout) {
+    HWND hwnd = createControl(row, row.parent ? control(*row.parent) : hwnd_);
     if (!hwnd) return false;
-    controls_[static_cast<int>(p.control)] = hwnd;
-    if (p.kind != Kind::HyperLinker)
-      ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(guiFont()), FALSE);
+    controls_[static_cast<int>(row.control)] = hwnd;
   }
   ::SendMessageW(control(C::单选框1), BM_SETCHECK, BST_CHECKED, 0);
   for (int i = 0; i < FieldCount; ++i) {
@@ -280,75 +203,31 @@ bool MainWindow::createControls() {
   return true;
 }
 
-void MainWindow::makeFonts(UINT dpi) {
-  // The default GUI font is made for the system DPI; scale it to this window's.
-  LOGFONTW gui{};
-  ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof gui, &gui);
-  gui.lfHeight = ::MulDiv(gui.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi()));
-  // Every caption is Chinese: ask for the Chinese character set, so that a system whose
-  // default font lacks those glyphs picks one that has them (on a Chinese system it is so).
-  gui.lfCharSet = GB2312_CHARSET;
-  UniqueGdiObject guiFont(::CreateFontIndirectW(&gui));
-
-  LOGFONTW link{};
-  link.lfHeight = -scaled(14, dpi);
-  link.lfWeight = FW_NORMAL;
-  link.lfCharSet = GB2312_CHARSET;
-  std::wstring face = widenGbk(literals().hyperlinkFont);
-  face.copy(link.lfFaceName, LF_FACESIZE - 1);
-  UniqueGdiObject linkFont(::CreateFontIndirectW(&link));
-  hyperlink_.setFont(static_cast<HFONT>(linkFont.get()));
-  // The old fonts go only once no control uses them any more (the caller sets the new ones).
-  oldFonts_[0] = std::move(guiFont_);
-  oldFonts_[1] = std::move(linkFont_);
-  guiFont_ = std::move(guiFont);
-  linkFont_ = std::move(linkFont);
-}
-
-HFONT MainWindow::guiFont() const {
-  return static_cast<HFONT>(guiFont_ ? guiFont_.get() : ::GetStockObject(DEFAULT_GUI_FONT));
-}
-
 void MainWindow::applyDpi(UINT dpi) {
   dpi_ = dpi;
-  makeFonts(dpi);
-  HFONT font = guiFont();
-  for (const Placement& p : Layout) {
-    HWND hwnd = control(p.control);
-    ::SetWindowPos(hwnd, nullptr, scaled(p.x, dpi), scaled(p.y, dpi), scaled(p.width, dpi),
-                   scaled(p.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-    if (p.kind != Kind::HyperLinker) ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  // The old fonts go at the end, once no control uses them any more.
+  const Fonts old = std::exchange(fonts_, makeFonts(dpi));
+  hyperlink_.setFont(fonts_.linkFont());
+  for (const ControlRow& row : Layout) {
+    HWND hwnd = control(row.control);
+    ::SetWindowPos(hwnd, nullptr, scaled(row.x, dpi), scaled(row.y, dpi), scaled(row.width, dpi),
+                   scaled(row.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    if (row.kind != Kind::HyperLinker)
+      ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.guiFont()), TRUE);
   }
-  oldFonts_[0].reset();
-  oldFonts_[1].reset();
   ::SetWindowPos(hwnd_, nullptr, 0, 0, scaled(WindowWidth, dpi), scaled(WindowHeight, dpi),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::enableThemedLook() {
   // The visual styles themselves come with common controls 6 (the manifest); what is ours is
-  // the silver frame of the edit boxes.
-  // The window is still hidden here, so every edit draws its frame first when it is shown:
-  // no repaint is needed now.
-  themedLook_ = true;
+  // the silver frame of the edit boxes. The window is still hidden here, so every edit draws
+  // its frame first when it is shown: no repaint is needed now.
   frameBrush_.reset(::CreateSolidBrush(EditFrameColour));
 }
 
-// A one-pixel frame in the scheme's colour, with the rest of the client edge in the box's white.
 void MainWindow::drawEditFrame(HWND edit) const {
-  if (!themedLook_ || !frameBrush_) return;
-  HDC dc = ::GetWindowDC(edit);
-  if (!dc) return;
-  RECT rect;
-  ::GetWindowRect(edit, &rect);
-  ::OffsetRect(&rect, -rect.left, -rect.top);
-  ::FrameRect(dc, &rect, static_cast<HBRUSH>(frameBrush_.get()));
-  int edge = ::GetSystemMetrics(SM_CXEDGE);
-  for (int i = 1; i < edge; ++i) {
-    ::InflateRect(&rect, -1, -1);
-    ::FrameRect(dc, &rect, ::GetSysColorBrush(COLOR_WINDOW));
-  }
-  ::ReleaseDC(edit, dc);
+  if (frameBrush_) win32::drawEditFrame(edit, static_cast<HBRUSH>(frameBrush_.get()));
 }
 
 // ---- messages ----
@@ -364,89 +243,89 @@ LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
-  HWND hwnd = hwnd_;
   switch (message) {
     case WM_CREATE:
-      dpi_ = dpiOf(hwnd);
-      makeFonts(dpi_);
-      if (!createControls()) return -1;
-      ::SetWindowPos(hwnd, nullptr, 0, 0, scaled(WindowWidth, dpi_), scaled(WindowHeight, dpi_),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      platform_ = makePlatform_(hwnd, [this] { processPendingEvents(); });
-      enableThemedLook();
-      prepareWindow(*this);
-      return 0;
+      return onCreate();
     case WM_COMMAND:
-      onCommand(LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    case WM_CTLCOLORSTATIC: {  // labels, radio boxes, group boxes: black on the face colour
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      ::SetTextColor(dc, RGB(0, 0, 0));
-      ::SetBkMode(dc, TRANSPARENT);
-      return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
-    }
-    case WM_CTLCOLOREDIT: {
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      ::SetTextColor(dc, RGB(0, 0, 0));
-      ::SetBkColor(dc, RGB(255, 255, 255));
-      return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
-    }
+      return onCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_CTLCOLORSTATIC:
+      return staticColours(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLOREDIT:
+      return editColours(reinterpret_cast<HDC>(wParam));
     case WM_ACTIVATE:
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = ::GetFocus();
-        if (focus && ::IsChild(hwnd, focus)) lastFocus_ = focus;
-      } else if (!HIWORD(wParam)) {
-        ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
-      }
-      return 0;
+      return onActivate(LOWORD(wParam), HIWORD(wParam) != 0);
     case WM_SETFOCUS:
-      ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
-      return 0;
-    case WmDpiChanged: {
-      applyDpi(HIWORD(wParam));
-      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-      ::SetWindowPos(hwnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-      return 0;
-    }
+      return onSetFocus();
+    case WmDpiChanged:
+      return onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_DESTROY:
-      // The controls still exist here; the preview file goes before they do.
-      if (platform_) removePreviewFile(*platform_);
-      gone_ = true;
-      ::PostQuitMessage(0);
-      return 0;
+      return onDestroy();
     case WM_NCDESTROY:
-      ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-      hwnd_ = nullptr;
-      controls_.fill(nullptr);
-      lastFocus_ = nullptr;
-      return ::DefWindowProcW(hwnd, message, wParam, lParam);
+      return onNcDestroy(wParam, lParam);
     default:
-      break;
+      return ::DefWindowProcW(hwnd_, message, wParam, lParam);
   }
-  return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void MainWindow::onCommand(int id, int code) {
-  if (code != BN_CLICKED || !platform_) return;  // IDOK and IDCANCEL too: there is no default button
-  Platform& platform = *platform_;
-  auto is = [id](Control c) { return id == controlId(c); };
-  if (is(C::按钮1))
-    generateServiceBadge(*this, [this] { processPendingEvents(); });
-  else if (is(C::按钮4))
-    generateFavouriteLink(*this);
-  else if (is(C::按钮7))
-    generateCarousel(*this);
-  else if (is(C::按钮2))
-    copyCode(*this, platform);
-  else if (is(C::按钮3))
-    previewCode(*this, platform);
-  else if (is(C::按钮8))
-    putMarqueeSample(*this);
-  else if (is(C::按钮5))
-    importImageList(*this, platform);
-  else if (is(C::按钮6))
-    importLinkList(*this, platform);
+LRESULT MainWindow::onCreate() {
+  dpi_ = dpiOf(hwnd_);
+  fonts_ = makeFonts(dpi_);
+  hyperlink_.setFont(fonts_.linkFont());
+  if (!createControls()) return -1;
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, scaled(WindowWidth, dpi_), scaled(WindowHeight, dpi_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  platform_ = makePlatform_(hwnd_, [this] { processPendingEvents(); });
+  enableThemedLook();
+  prepareWindow(*this);
+  return 0;
+}
+
+LRESULT MainWindow::onCommand(int id, int code) {
+  // IDOK and IDCANCEL (Enter and Esc in a window that is no dialog) are no button's.
+  if (code != BN_CLICKED || !platform_) return 0;
+  const auto action =
+      std::ranges::find_if(ButtonActions, [id](const ButtonAction& a) { return controlId(a.button) == id; });
+  if (action != std::end(ButtonActions)) action->run(*this, *platform_);
+  return 0;
+}
+
+LRESULT MainWindow::onActivate(WORD state, bool minimized) {
+  if (state == WA_INACTIVE) {
+    HWND focus = ::GetFocus();
+    if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
+  } else if (!minimized) {
+    ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
+  }
+  return 0;
+}
+
+LRESULT MainWindow::onSetFocus() {
+  ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
+  return 0;
+}
+
+LRESULT MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
+  applyDpi(dpi);
+  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  return 0;
+}
+
+LRESULT MainWindow::onDestroy() {
+  // The controls still exist here; the preview file goes before they do.
+  if (platform_) removePreviewFile(*platform_);
+  gone_ = true;
+  ::PostQuitMessage(0);
+  return 0;
+}
+
+LRESULT MainWindow::onNcDestroy(WPARAM wParam, LPARAM lParam) {
+  HWND hwnd = hwnd_;
+  ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+  hwnd_ = nullptr;
+  controls_.fill(nullptr);
+  lastFocus_ = nullptr;
+  return ::DefWindowProcW(hwnd, WM_NCDESTROY, wParam, lParam);
 }
 
 // A group box parents its controls but swallows their notifications: pass them to the window.
@@ -481,11 +360,7 @@ LRESULT CALLBACK MainWindow::editProc(HWND hwnd, UINT message, WPARAM wParam, LP
                                       DWORD_PTR window) {
   auto* self = reinterpret_cast<MainWindow*>(window);
   switch (message) {
-    case WM_NCPAINT: {
-      LRESULT result = ::DefSubclassProc(hwnd, message, wParam, lParam);
-      self->drawEditFrame(hwnd);
-      return result;
-    }
+    case WM_NCPAINT:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_ENABLE: {  // themed edits repaint their frame on these
@@ -504,16 +379,17 @@ LRESULT CALLBACK MainWindow::editProc(HWND hwnd, UINT message, WPARAM wParam, LP
 
 // ---- keyboard and the message loop ----
 
-void MainWindow::moveFocus(int step) {
-  constexpr int count = static_cast<int>(FocusOrder.size());
+Control MainWindow::focusedControl() const {
   HWND focus = ::GetFocus();
-  int at = -1;
-  for (int i = 0; i < count; ++i)
-    if (control(FocusOrder[i]) == focus) at = i;
-  if (at < 0) at = step > 0 ? count - 1 : 0;
-  for (int n = 0; n < count; ++n) {
-    at = (at + step + count) % count;
-    HWND next = control(FocusOrder[at]);
+  const auto found = std::ranges::find(controls_, focus);
+  return focus && found != controls_.end() ? static_cast<Control>(found - controls_.begin()) : Control::Count;
+}
+
+void MainWindow::moveFocus(int step) {
+  Control at = focusedControl();
+  for (size_t n = 0; n < FocusOrder.size(); ++n) {
+    at = focusNeighbour(at, step);
+    HWND next = control(at);
     if (!::IsWindowVisible(next) || !::IsWindowEnabled(next)) continue;
     // An automatic radio box checks itself when the keyboard gives it the focus; Tab only
     // moves, so the choice is kept as it was.
@@ -521,7 +397,7 @@ void MainWindow::moveFocus(int step) {
     ::SetFocus(next);
     ::SendMessageW(control(C::单选框1), BM_SETCHECK, first ? BST_CHECKED : BST_UNCHECKED, 0);
     ::SendMessageW(control(C::单选框2), BM_SETCHECK, second ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (isEdit(placementOf(FocusOrder[at]).kind)) ::SendMessageW(next, EM_SETSEL, 0, -1);
+    if (rowOf(at).field) ::SendMessageW(next, EM_SETSEL, 0, -1);
     // Show focus rectangles from now on, as dialogs do after a key.
     ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     return;
@@ -531,31 +407,30 @@ void MainWindow::moveFocus(int step) {
 bool MainWindow::filterKey(const MSG& message) {
   if (message.message != WM_KEYDOWN || !hwnd_) return false;
   if (message.hwnd != hwnd_ && !::IsChild(hwnd_, message.hwnd)) return false;
-  HWND focus = ::GetFocus();
-  switch (message.wParam) {
-    case VK_TAB:
-      moveFocus(::GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
+  const Control focused = focusedControl();
+  switch (keyRule(static_cast<UINT>(message.wParam), ::GetKeyState(VK_SHIFT) < 0, focused)) {
+    case KeyRule::ToControl:
+      return false;
+    case KeyRule::Swallow:
       return true;
-    case VK_RETURN:
-      return focus != control(C::编辑框3);  // a line break in the code box, nothing elsewhere
-    case VK_ESCAPE:
+    case KeyRule::FocusNext:
+      moveFocus(1);
+      return true;
+    case KeyRule::FocusPrevious:
+      moveFocus(-1);
+      return true;
+    case KeyRule::Close:
       ::SendMessageW(hwnd_, WM_SYSCOMMAND, SC_CLOSE, 0);
       return true;
-    case VK_LEFT:
-    case VK_UP:
-    case VK_RIGHT:
-    case VK_DOWN: {
+    case KeyRule::OtherRadio: {
       // Two radio boxes: the previous and the next one are both the other one.
-      HWND first = control(C::单选框1), second = control(C::单选框2);
-      if (focus != first && focus != second) return false;
-      HWND other = focus == first ? second : first;
+      HWND other = control(focused == C::单选框1 ? C::单选框2 : C::单选框1);
       ::SetFocus(other);
       ::SendMessageW(other, BM_CLICK, 0, 0);
       return true;
     }
-    default:
-      return false;
   }
+  return false;
 }
 
 void MainWindow::dispatch(MSG& message) {

@@ -13,6 +13,7 @@
 #include "ui/win32/Handles.h"
 #include "ui/win32/Hyperlink.h"
 #include "ui/win32/Layout.h"
+#include "ui/win32/Look.h"
 
 namespace shopcode::win32 {
 
@@ -72,12 +73,21 @@ class MainWindow final : public GeneratorForm {
   static LRESULT CALLBACK editProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                    DWORD_PTR window);
   LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void makeFonts(UINT dpi);
-  HFONT guiFont() const;
+
+  // The window's messages, one handler each.
+  LRESULT onCreate();
+  LRESULT onCommand(int id, int code);
+  LRESULT onActivate(WORD state, bool minimized);
+  LRESULT onSetFocus();
+  LRESULT onDpiChanged(UINT dpi, const RECT& suggested);
+  LRESULT onDestroy();
+  LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
+
   bool createControls();
+  HWND createControl(const ControlRow& row, HWND parent);
   void enableThemedLook();
   void drawEditFrame(HWND edit) const;
-  void onCommand(int id, int code);
+  Control focusedControl() const;
   void moveFocus(int step);
   void dispatch(MSG& message);
 
@@ -87,14 +97,12 @@ class MainWindow final : public GeneratorForm {
   HWND hwnd_ = nullptr;
   bool created_ = false;
   bool gone_ = false;
-  bool themedLook_ = false;
   UINT dpi_ = 96;
   HWND lastFocus_ = nullptr;
   std::array<HWND, ControlCount> controls_{};
   Hyperlink hyperlink_;
-  UniqueGdiObject guiFont_, linkFont_;
-  std::array<UniqueGdiObject, 2> oldFonts_;  // until the controls have the new ones
-  UniqueGdiObject frameBrush_;
+  Fonts fonts_;
+  UniqueGdiObject frameBrush_;  // made by the themed look: the edit boxes' silver frame
 };
 
 // The id a control is created with; never IDOK or IDCANCEL.

@@ -7,11 +7,12 @@
 //   that Microsoft's table leaves undefined (a first byte alone or before a byte that is no
 //   second byte).
 // Written from the file formats alone: none of it comes from the code under test.
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -75,51 +76,70 @@ inline std::string readWhole(const std::string& path) {
   return bytes;
 }
 
-// The blank-separated fields of each line, without comments (after ';' or '#') and CRs.
-inline std::vector<std::vector<std::string>> fieldsOfLines(const std::string& text, char comment) {
-  std::vector<std::vector<std::string>> lines;
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    std::istringstream words(line.substr(0, line.find(comment)));
-    std::vector<std::string> fields;
-    for (std::string word; words >> word;) fields.push_back(word);
-    if (!fields.empty()) lines.push_back(std::move(fields));
+// The blank-separated fields of a line, without its comment (after `comment`) and CR.
+inline std::vector<std::string_view> fieldsOf(std::string_view line, char comment) {
+  line = line.substr(0, line.find(comment));
+  std::vector<std::string_view> fields;
+  constexpr std::string_view Blanks = " \t\r";
+  for (std::size_t at = line.find_first_not_of(Blanks); at != std::string_view::npos;
+       at = line.find_first_not_of(Blanks, at)) {
+    const std::size_t end = std::min(line.find_first_of(Blanks, at), line.size());
+    fields.push_back(line.substr(at, end - at));
+    at = end;
   }
-  return lines;
+  return fields;
 }
 
-inline unsigned number(const std::string& field) {
-  std::size_t used = 0;
-  const unsigned long value = std::stoul(field, &used, 0);
-  if (used != field.size() || value > 0xFFFF) throw std::runtime_error("not a table number: " + field);
-  return static_cast<unsigned>(value);
+// Calls `use` with the fields of every line that has any.
+template <typename Use>
+void forEachLine(std::string_view text, char comment, const Use& use) {
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    const std::vector<std::string_view> fields = fieldsOf(text.substr(0, end), comment);
+    if (!fields.empty()) use(fields);
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+}
+
+// A number of the tables: hexadecimal after 0x or in the Wine file, else decimal.
+inline unsigned number(std::string_view field, int base = 10) {
+  if (field.starts_with("0x")) {
+    field.remove_prefix(2);
+    base = 16;
+  }
+  unsigned value = 0;
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value, base);
+  if (error != std::errc() || end != field.data() + field.size() || field.empty() || value > 0xFFFF)
+    throw std::runtime_error("not a table number: " + std::string(field));
+  return value;
 }
 
 // Microsoft's format: CODEPAGE, CPINFO, MBTABLE n, DBCSRANGE n (n ranges of first bytes,
 // each followed by one DBCSTABLE per first byte, in order), WCTABLE n, ENDCODEPAGE.
-inline void readMicrosoftTable(const std::string& text, Cp936& table) {
-  const auto lines = fieldsOfLines(text, ';');
+inline void readMicrosoftTable(std::string_view text, Cp936& table) {
   std::string section;
   unsigned left = 0;
   std::vector<unsigned> leads;  // first bytes whose DBCSTABLE is still to come
   unsigned lead = 0;
   bool ended = false;
-  for (const auto& f : lines) {
-    if (f[0].rfind("0x", 0) != 0) {
+  forEachLine(text, ';', [&](const std::vector<std::string_view>& f) {
+    if (!f[0].starts_with("0x")) {
       if (left != 0) throw std::runtime_error(section + " has fewer entries than it says");
-      section = f[0];
+      section = std::string(f[0]);
+      const auto argument = [&f](std::size_t k) {
+        return k < f.size() ? number(f[k]) : throw std::runtime_error("short line");
+      };
       if (section == "ENDCODEPAGE") ended = true;
-      if (section == "CODEPAGE") table.codePage = static_cast<int>(number(f.at(1)));
-      if (section == "CPINFO") table.defaultByte = static_cast<char>(number(f.at(2)));
+      if (section == "CODEPAGE") table.codePage = static_cast<int>(argument(1));
+      if (section == "CPINFO") table.defaultByte = static_cast<char>(argument(2));
       if (section == "MBTABLE" || section == "DBCSRANGE" || section == "DBCSTABLE" || section == "WCTABLE")
-        left = number(f.at(1));
+        left = argument(1);
       if (section == "DBCSTABLE") {
         if (leads.empty()) throw std::runtime_error("a DBCSTABLE without a lead byte");
         lead = leads.front();
         leads.erase(leads.begin());
       }
-      continue;
+      return;
     }
     if (left == 0 || f.size() < 2) throw std::runtime_error(section + " has more entries than it says");
     --left;
@@ -140,27 +160,25 @@ inline void readMicrosoftTable(const std::string& text, Cp936& table) {
     } else {
       throw std::runtime_error("an entry outside a table: " + section);
     }
-  }
+  });
   if (!ended || !leads.empty()) throw std::runtime_error("the table is cut short");
 }
 
-// One line per byte sequence: its bytes in hex, a tab, the units in hex.
-inline void readUndefined(const std::string& text, Cp936& table) {
-  std::istringstream in(text);
-  std::string line;
-  while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    const std::size_t tab = line.find('\t');
-    if (tab == std::string::npos) throw std::runtime_error("no tab in: " + line);
+// One line per byte sequence: its bytes (two hex digits each), a tab, the units (four each).
+inline void readUndefined(std::string_view text, Cp936& table) {
+  forEachLine(text, '#', [&table](const std::vector<std::string_view>& f) {
+    if (f.size() < 2 || f.size() > 4) throw std::runtime_error("not bytes and units: " + std::string(f[0]));
     std::string bytes;
-    std::istringstream byteFields(line.substr(0, tab));
-    for (std::string f; byteFields >> f;) bytes.push_back(static_cast<char>(number("0x" + f)));
     std::u16string units;
-    std::istringstream unitFields(line.substr(tab + 1));
-    for (std::string f; unitFields >> f;) units.push_back(static_cast<char16_t>(number("0x" + f)));
-    if (bytes.empty() || bytes.size() > 2) throw std::runtime_error("not one or two bytes: " + line);
+    for (const std::string_view field : f) {
+      if (field.size() == 2)
+        bytes.push_back(static_cast<char>(number(field, 16)));
+      else
+        units.push_back(static_cast<char16_t>(number(field, 16)));  // four digits
+    }
+    if (bytes.empty() || bytes.size() > 2 || units.empty()) throw std::runtime_error("not bytes and units");
     table.undefined[bytes] = units;
-  }
+  });
 }
 
 }  // namespace detail

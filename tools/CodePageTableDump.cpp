@@ -1,42 +1,28 @@
-// Writes what the Windows code-page services give for code page 936, as reference tables
-// for the tests of both conversion backends:
-//   cp936-decode.bin: for every lone byte (256 entries), then for every byte pair whose
-//     first byte is 0x80 or above (lead 0x80..0xFF x second byte 0x00..0xFF, 32768 entries),
-//     MultiByteToWideChar(936, 0, bytes, length, ...): per entry three little-endian 16-bit
-//     values, the number of units written (0..2) and the units, zero-filled.
-//   cp936-encode.bin: for every UTF-16 unit 0x0000..0xFFFF alone, WideCharToMultiByte(936, 0,
-//     ..., NULL, NULL): per entry three bytes, the number of bytes written (0..2) and the bytes.
+// Writes cp936-invalid-wine.txt: what MultiByteToWideChar(936, 0, ...) gives for the byte
+// sequences that Microsoft's table for code page 936 (tests/data/bestfit936.txt) leaves
+// undefined beyond "the default character": a first byte (0x81..0xFE) alone, and a first
+// byte followed by a byte that is no second byte (0x00..0x3F, 0x7F, 0xFF). One line per
+// sequence: its bytes, a tab, the UTF-16 units written.
 // Built with MinGW and run under Wine by tools/dump-cp936.sh; the output is committed.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 namespace {
 
-void putUnit(std::vector<unsigned char>& out, unsigned value) {
-  out.push_back(static_cast<unsigned char>(value & 0xFF));
-  out.push_back(static_cast<unsigned char>(value >> 8));
+bool isSecondByte(int b) {
+  return b >= 0x40 && b <= 0xFE && b != 0x7F;
 }
 
-void decodeEntry(std::vector<unsigned char>& out, const char* bytes, int length) {
+void dump(FILE* out, const char* bytes, int length) {
   wchar_t units[4] = {};
-  int written = MultiByteToWideChar(936, 0, bytes, length, units, 4);
-  if (written < 0 || written > 2) {
-    std::fprintf(stderr, "unexpected unit count %d\n", written);
-    written = 0;
-  }
-  putUnit(out, static_cast<unsigned>(written));
-  putUnit(out, written > 0 ? units[0] : 0);
-  putUnit(out, written > 1 ? units[1] : 0);
-}
-
-bool writeFile(const std::wstring& path, const std::vector<unsigned char>& data) {
-  FILE* file = _wfopen(path.c_str(), L"wb");
-  if (!file) return false;
-  const bool ok = std::fwrite(data.data(), 1, data.size(), file) == data.size();
-  return std::fclose(file) == 0 && ok;
+  const int written = MultiByteToWideChar(936, 0, bytes, length, units, 4);
+  for (int i = 0; i < length; ++i)
+    std::fprintf(out, i ? " %02X" : "%02X", static_cast<unsigned>(static_cast<unsigned char>(bytes[i])));
+  std::fputc('\t', out);
+  for (int i = 0; i < written; ++i) std::fprintf(out, i ? " %04X" : "%04X", static_cast<unsigned>(units[i]));
+  std::fputc('\n', out);
 }
 
 }  // namespace
@@ -46,38 +32,27 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr, "usage: CodePageTableDump <output folder>\n");
     return 2;
   }
-  const std::wstring folder = argv[1];
-
-  std::vector<unsigned char> decoded;
-  for (int b = 0; b < 256; ++b) {
-    const char bytes[1] = {static_cast<char>(b)};
-    decodeEntry(decoded, bytes, 1);
-  }
-  for (int lead = 0x80; lead <= 0xFF; ++lead) {
-    for (int trail = 0; trail < 256; ++trail) {
-      const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-      decodeEntry(decoded, bytes, 2);
-    }
-  }
-
-  std::vector<unsigned char> encoded;
-  for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
-    const wchar_t source[1] = {static_cast<wchar_t>(unit)};
-    char bytes[8] = {};
-    int written = WideCharToMultiByte(936, 0, source, 1, bytes, sizeof bytes, nullptr, nullptr);
-    if (written < 0 || written > 2) {
-      std::fprintf(stderr, "unexpected byte count %d for U+%04X\n", written, unit);
-      written = 0;
-    }
-    encoded.push_back(static_cast<unsigned char>(written));
-    encoded.push_back(written > 0 ? static_cast<unsigned char>(bytes[0]) : 0);
-    encoded.push_back(written > 1 ? static_cast<unsigned char>(bytes[1]) : 0);
-  }
-
-  if (!writeFile(folder + L"\\cp936-decode.bin", decoded) ||
-      !writeFile(folder + L"\\cp936-encode.bin", encoded)) {
-    std::fprintf(stderr, "cannot write the tables\n");
+  const std::wstring path = std::wstring(argv[1]) + L"\\cp936-invalid-wine.txt";
+  FILE* out = _wfopen(path.c_str(), L"wb");
+  if (!out) {
+    std::fprintf(stderr, "cannot write %ls\n", path.c_str());
     return 1;
   }
-  return 0;
+  std::fprintf(
+      out,
+      "# What MultiByteToWideChar(936, 0, bytes, length, ...) gives, as Wine implements it, for the\n"
+      "# byte sequences that Microsoft's table (bestfit936.txt) leaves undefined: a first byte\n"
+      "# alone, and a first byte before a byte that is no second byte. Dumped under Wine by\n"
+      "# tools/dump-cp936.sh; this is Wine's behaviour, not Microsoft's data.\n"
+      "# bytes<TAB>UTF-16 units\n");
+  for (int lead = 0x81; lead <= 0xFE; ++lead) {
+    const char alone[1] = {static_cast<char>(lead)};
+    dump(out, alone, 1);
+    for (int trail = 0; trail <= 0xFF; ++trail) {
+      if (isSecondByte(trail)) continue;
+      const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+      dump(out, pair, 2);
+    }
+  }
+  return std::fclose(out) == 0 ? 0 : 1;
 }

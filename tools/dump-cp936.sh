@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Regenerates tests/data/cp936-*.bin from the Windows code-page services (under Wine).
+# Regenerates tests/data/cp936-invalid-wine.txt from the Windows code-page services (under Wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=build/tools
@@ -7,4 +7,4 @@ mkdir -p "$out"
 x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -municode -static -Wall -Wextra \
   tools/CodePageTableDump.cpp -o "$out/CodePageTableDump.exe"
 bash scripts/wine-run.sh "$out/CodePageTableDump.exe" "Z:$(pwd -P | tr / '\\')\\tests\\data"
-ls -l tests/data/cp936-*.bin
+wc -l tests/data/cp936-invalid-wine.txt

@@ -139,6 +139,16 @@ TEST(TextPrimitives, TrimEndRemovesTrailingSpacesAndFullWidthSpacesOnly) {
       {"\xB0\xA1\xA1", "\xB0\xA1"},        // units B0 A1 | A1: the last one is incomplete
       {"a\xB0\xA1\xA1\xA1", "a\xB0\xA1"},  // units B0 A1 | A1 A1: a full-width space
       {"ab  \xB0", "ab  "},
+      // 0x80 and 0xFF lead a unit like any byte above them: alone at the end it is incomplete,
+      // and the blank after one is its second byte, not a blank unit.
+      {"ab \x80", "ab "},
+      {"ab \xFF", "ab "},
+      {"\xFF ", "\xFF "},
+      {"\x80 ", "\x80 "},
+      // Only A1 A1 is the full-width space; every other A1 unit is a character (A1 A3 is 。).
+      {"ab\xA1\xA3", "ab\xA1\xA3"},
+      {"ab\xA1\xA3 ", "ab\xA1\xA3"},
+      {"ab\xA1 ", "ab\xA1 "},  // units a | b | A1 20
   };
   for (const TrimCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "'" << c.text << "'");
@@ -180,6 +190,14 @@ TEST(TextPrimitives, ReplaceIsOneLeftToRightPassWithoutOverlapOrRescanning) {
       {Zhong + "x" + Zhong, Zhong, "[" + Wen + "]", 1, {}, true, "[" + Wen + "]x[" + Wen + "]"},
       // Only ASCII letters fold; both bytes of a character must be equal exactly.
       {"\xC1\xE2", "\xE1\xE2", "x", 1, {}, false, "\xC1\xE2"},
+      // Bytes next to the letters (@ and [ are A and Z less one and plus one, ` and { their
+      // lower-case neighbours) do not fold, even inside a find text whose ends are letters.
+      {"a@b", "a`b", "x", 1, {}, false, "a@b"},
+      {"a`b", "a@b", "x", 1, {}, false, "a`b"},
+      {"a[b", "a{b", "x", 1, {}, false, "a[b"},
+      {"a{b", "a[b", "x", 1, {}, false, "a{b"},
+      {"a\xC1\x62", "a\xE1\x62", "x", 1, {}, false, "a\xC1\x62"},  // and neither does a high byte
+      {"A@B", "a@b", "x", 1, {}, false, "x"},
       {"z\xB0", "\xB0", "!", 1, {}, true, "z!"},  // a lead byte at the end still matches
       {"abc\xB0", "bc\xB0", "!", 1, {}, true, "a!"},
       {"ab", "b", "c", 2, {}, true, "ac"},  // the start may land inside a character's bytes

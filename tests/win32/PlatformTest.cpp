@@ -16,6 +16,8 @@
 #include "ui/CodeBoxActions.h"
 #include "ui/win32/Gbk.h"
 #include "ui/win32/Handles.h"
+#include "ui/win32/Layout.h"
+#include "ui/win32/MainWindow.h"
 
 namespace shopcode::win32 {
 namespace {
@@ -93,6 +95,10 @@ class PlatformTest : public ::testing::Test {
   void TearDown() override {
     for (const wchar_t* name : {PreviewName, ImageListName, LinkListName})
       ::DeleteFileW(onDesktop(name).c_str());
+    // A main window made by a test leaves its WM_QUIT; the next test starts with an empty queue.
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
   }
 
   UniqueWindow window;  // hidden: never shown
@@ -285,6 +291,50 @@ TEST_F(PlatformTest, CopyReplacesTheClipboardWithTheTextInCodePage936AndUtf16) {
   EXPECT_EQ(clipboardBytes(window.get(), CF_TEXT).value_or("<none>").substr(0, 1), std::string(1, '\0'));
   EXPECT_EQ(clipboardWide(window.get()), L"");
   EXPECT_FALSE(clipboardBytes(window.get(), privateFormat));
+}
+
+// A code box far beyond one read or write chunk, the edit control's default limit of 30,000
+// characters and a clipboard block of round size: every piece is numbered, so a piece lost,
+// doubled or moved changes the bytes. The code page 936 bytes and the UTF-16 form are spelled
+// out side by side, not converted by the code under test.
+struct LargeCode {
+  std::string gbk;
+  std::wstring wide;
+};
+
+LargeCode largeCode() {
+  LargeCode code;
+  for (int i = 0; code.gbk.size() < 600 * 1024; ++i) {
+    const std::string number = std::to_string(i);
+    code.gbk += "<li>\xB5\xDA" + number + "\xB6\xCE \x80 \xA1\xA1</li>\r\n";  // 第 n 段 € full-width space
+    code.wide +=
+        L"<li>\u7B2C" + std::wstring(number.begin(), number.end()) + L"\u6BB5 \u20AC \u3000</li>\r\n";
+  }
+  return code;
+}
+
+TEST_F(DesktopFileTest, ALargeCodeBoxIsPreviewedAndCopiedWholeFromTheRealWindow) {
+  const LargeCode code = largeCode();
+  const std::wstring copy = onDesktop(L"opened.html");
+  HtmlOpensAsCopy association(copy);
+  MainWindow main(::GetModuleHandleW(nullptr),
+                  [](HWND owner, std::function<void()> pump) -> std::unique_ptr<Platform> {
+                    return std::make_unique<Win32Platform>(owner, std::move(pump));
+                  });
+  ASSERT_TRUE(main.created());
+  main.writeText(Field::编辑框3, code.gbk);
+  ASSERT_EQ(main.readText(Field::编辑框3).size(), code.gbk.size());
+
+  ::SendMessageW(main.control(Control::按钮3), BM_CLICK, 0, 0);
+  EXPECT_TRUE(contentOf(onDesktop(PreviewName)) == code.gbk) << "the preview file differs";
+  EXPECT_TRUE(awaitContent(copy, code.gbk) == code.gbk) << "the shell opened another file";
+  ::DeleteFileW(copy.c_str());
+
+  ::SendMessageW(main.control(Control::按钮2), BM_CLICK, 0, 0);
+  const std::string ansi = clipboardBytes(window.get(), CF_TEXT).value_or("<none>");
+  EXPECT_TRUE(ansi.substr(0, ansi.find('\0')) == code.gbk) << "CF_TEXT differs, " << ansi.size() << " bytes";
+  EXPECT_TRUE(clipboardWide(window.get()) == code.wide) << "CF_UNICODETEXT differs";
+  EXPECT_TRUE(main.readText(Field::编辑框3) == code.gbk) << "the box changed";
 }
 
 TEST_F(PlatformTest, PendingEventsAreHandedToTheWindow) {

@@ -1,5 +1,6 @@
-// Throughput of the searching text operations and the percent-encoder on texts of 1, 8 and
-// 64 MiB, mixed ASCII and Chinese, next to memcpy of the same size in the same run.
+// Throughput of the searching text operations, the percent-encoder and the window's
+// conversion to code page 936 on texts of 1, 8 and 64 MiB, mixed ASCII and Chinese, next to
+// memcpy of the same size in the same run.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -9,6 +10,8 @@
 #endif
 #include <string>
 
+#include "text/CharacterReferences.h"
+#include "text/CodePageConverter.h"
 #include "text/PercentEncoder.h"
 #include "text/TextPrimitives.h"
 
@@ -83,12 +86,42 @@ void BM_encode(benchmark::State& state) {
   finish(state, text.size());
 }
 
+// The code box as the window holds it: the same lines in UTF-16, every tenth with an emoji
+// and a (c) sign, which code page 936 lacks. Sized by its code page 936 form.
+std::u16string boxUnits(std::size_t size) {
+  const std::u16string plain = decodeCodePage(CodePageGbk, mixedText(4096));
+  const std::u16string line = plain.substr(0, plain.find(u'\n') + 1);
+  std::u16string withEmoji = line;
+  withEmoji.insert(withEmoji.find(u"</a>"), u"\U0001F60A \u00A9");
+  std::u16string units;
+  for (int i = 0; units.size() < size / 2 * 3 / 2; ++i) units += i % 10 == 9 ? withEmoji : line;
+  return units;
+}
+
+// The conversion as it stood: best-fit substitutes and '?' for what code page 936 lacks.
+void BM_plainConversion(benchmark::State& state) {
+  const std::u16string units = boxUnits(mebibytes(state));
+  benchmark::DoNotOptimize(encodeCodePage(CodePageGbk, units));
+  for (auto _ : state) benchmark::DoNotOptimize(encodeCodePage(CodePageGbk, units));
+  finish(state, units.size() * 2);
+}
+
+// The window's readText now: the same conversion with a reference for each such character.
+void BM_gbkWithReferences(benchmark::State& state) {
+  const std::u16string units = boxUnits(mebibytes(state));
+  benchmark::DoNotOptimize(gbkWithReferences(units));
+  for (auto _ : state) benchmark::DoNotOptimize(gbkWithReferences(units));
+  finish(state, units.size() * 2);
+}
+
 #define SIZES Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond)->UseRealTime()
 BENCHMARK(BM_memcpy)->SIZES;
 BENCHMARK(BM_findText)->SIZES;
 BENCHMARK(BM_replaceText)->SIZES;
 BENCHMARK(BM_splitText)->SIZES;
 BENCHMARK(BM_encode)->SIZES;
+BENCHMARK(BM_plainConversion)->SIZES;
+BENCHMARK(BM_gbkWithReferences)->SIZES;
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 // The fields of the one window, named by their control names, and the operations
-// through which every action reads and changes them. Texts are code page 936 bytes.
+// through which every action reads and changes them. Texts are code page 936 bytes; what a
+// box holds beyond code page 936 is read as character references (gbkWithReferences).
 #include <string>
 #include <string_view>
 
@@ -40,7 +41,10 @@ class GeneratorForm {
  public:
   virtual ~GeneratorForm() = default;
 
+  // The box's text in code page 936, every character that code page 936 lacks as a reference.
   virtual std::string readText(Field field) = 0;
+  // The box's own characters, exactly as it shows them (for the clipboard's Unicode text).
+  virtual std::u16string readCharacters(Field field) = 0;
   virtual void writeText(Field field, std::string_view text) = 0;
   virtual bool isChecked(Radio radio) = 0;
   // Title "信息：", one OK button, the given icon, modal for the whole application.

@@ -17,6 +17,8 @@ Literals convertLiterals() {
       .favouritesRefusal = gbk("请输入淘宝初始店铺名称，非修改后的域名"),
       .listMissingBefore = gbk("桌面上没有找到文件“"),
       .listMissingAfter = gbk("”。"),
+      .listUnreadableBefore = gbk("桌面上的文件“"),
+      .listUnreadableAfter = gbk("”无法读取，可能正被其他程序占用。"),
       .listShortBefore = gbk("文件“"),
       .listShortMiddle = gbk("”只有 "),
       .listShortAfter = gbk(" 行地址，需要 5 行。"),

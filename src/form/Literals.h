@@ -17,8 +17,10 @@ struct Literals {
 
   std::string messageTitle;       // title of every message box
   std::string favouritesRefusal;  // a shop address that is not the initial one
-  // Address import: 桌面上没有找到文件“NAME”。 / 文件“NAME”只有 N 行地址，需要 5 行。
+  // Address import: 桌面上没有找到文件“NAME”。 / 桌面上的文件“NAME”无法读取，可能正被其他程序占用。
+  // / 文件“NAME”只有 N 行地址，需要 5 行。
   std::string listMissingBefore, listMissingAfter;
+  std::string listUnreadableBefore, listUnreadableAfter;
   std::string listShortBefore, listShortMiddle, listShortAfter;
 
   // Carousel: the template and its slide placeholders, slide 1 first.

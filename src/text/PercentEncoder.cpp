@@ -1,5 +1,6 @@
 #include "text/PercentEncoder.h"
 
+#include "text/CharacterReferences.h"
 #include "text/CodePageConverter.h"
 #include "text/TextPrimitives.h"
 
@@ -7,7 +8,9 @@ namespace shopcode {
 
 std::string encode(std::string_view text, const EventPump& pumpEvents) {
   static constexpr char hexDigits[] = "0123456789ABCDEF";
-  const std::string bytes = textToBytes(ansiToUtf8(text));
+  // For a text without such references this is exactly ansiToUtf8's result.
+  const std::string bytes =
+      textToBytes(encodeCodePage(CodePageUtf8, charactersOfGbkWithReferences(textFromBytes(text))));
   // Written in place, one group per byte, instead of rebuilding the result each time: the
   // same text in linear time.
   std::string result(bytes.size() * 3, '\0');

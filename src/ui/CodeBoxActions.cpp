@@ -1,6 +1,7 @@
 #include "ui/CodeBoxActions.h"
 
 #include "form/Literals.h"
+#include "text/CharacterReferences.h"
 #include "text/TextPrimitives.h"
 
 namespace shopcode {
@@ -10,8 +11,11 @@ std::string previewFilePath(Platform& platform) {
 }
 
 void copyCode(GeneratorForm& form, Platform& platform) {
-  // No test for an empty box: copying it leaves an empty text on the clipboard.
-  platform.putOnClipboard(form.readText(Field::编辑框3));
+  // No test for an empty box: copying it leaves an empty text on the clipboard. Programs that
+  // read Unicode get exactly the characters the box shows; those that read code page 936 get
+  // the box's text as readText gives it, which a browser shows with the same characters.
+  const std::u16string shown = form.readCharacters(Field::编辑框3);
+  platform.putOnClipboard(gbkWithReferences(shown), shown);
 }
 
 void previewCode(GeneratorForm& form, Platform& platform) {

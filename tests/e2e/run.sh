@@ -88,7 +88,8 @@ screenshot() {
 }
 
 # Client-area rectangles of the controls used (left, top, width, height at 96 DPI).
-box1="88 24 256 24"; button1="360 40 56 24"; button4="360 128 56 24"
+box1="88 24 256 24"; box2="88 56 256 24"; button1="360 40 56 24"; button4="360 128 56 24"
+box3="16 208 416 184"; button5="456 352 80 24"
 button2="24 400 64 32"; button3="120 400 64 32"; link="328 408 104 24"
 box6="504 24 192 24"; box7="504 56 192 24"; width_box="488 408 40 24"; height_box="584 408 40 24"
 radio2="552 384 72 16"; button7="640 352 56 80"
@@ -148,6 +149,37 @@ if [ -f "$preview" ]; then
 else
   fail "preview file not written"
 fi
+
+# --- Characters beyond code page 936 (emoji, ©, À): none becomes '?' or a look-alike ---
+# Pasted into the badge fields, they reach the snippet as references (the account as its
+# real UTF-8, percent-encoded); the code box, holding them itself, copies them as they are;
+# the preview file has the references in code page 936; a UTF-8 list without a mark (as
+# Notepad saves) imports with references.
+click $box1
+paste 'shop😊'
+click $box2
+paste '咨询 😊 ©'
+click $button1
+click $button2
+code=$(percent 'shop😊')
+check "badge with an emoji and (c)" \
+  "<a target=\"_blank\" href=\"http://www.taobao.com/webww/ww.php?ver=3&touid=$code&siteid=cntaobao&status=1&charset=utf-8\"><img border=\"0\" src=\"http://amos.alicdn.com/online.aw?v=2&uid=$code&site=cntaobao&s=1&charset=utf-8\" alt=\"咨询 &#128522; &#169;\" /></a>" \
+  "$(clipboard)"
+click $box3
+printf '%s' '<p title="😊">© À 中</p>' | xclip -i -selection clipboard
+xdotool key --clearmodifiers ctrl+Home ctrl+shift+End ctrl+v
+sleep 0.3
+click $button2
+check "code box copied with its own characters" '<p title="😊">© À 中</p>' "$(clipboard)"
+click $button3
+check "preview file with references" "$(printf '<p title="&#128522;">&#169; &#192; 中</p>' | iconv -f UTF-8 -t GBK | od -An -tx1)" \
+  "$(od -An -tx1 <"$preview")"
+printf 'http://img.example.com/新品😊%s.jpg\r\n' 1 2 3 4 5 >"$desktop/图片测试地址.txt"
+click $button5
+click $box7
+xdotool key --clearmodifiers End shift+Home ctrl+c
+sleep 0.3
+check "UTF-8 list without a mark imported" 'http://img.example.com/新品&#128522;1.jpg' "$(clipboard)"
 
 # The hyperlink opens the seller back office through the shell.
 click $link

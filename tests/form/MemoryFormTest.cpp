@@ -70,6 +70,21 @@ TEST(MemoryForm, BoxesHoldExactlyTheBytesLastWritten) {
   EXPECT_EQ(form.readText(Field::编辑框2), gbkFromUtf8("点这里给我发消息")) << "other boxes untouched";
 }
 
+// As in the window: a box shows characters; readText hands them over in code page 936 with a
+// reference for each one that code page 936 lacks, readCharacters exactly as shown.
+TEST(MemoryForm, BoxesShowCharactersAndHandThemOverWithReferences) {
+  MemoryForm form;
+  form.typeCharacters(Field::编辑框2, u"咨询 😊©");
+  EXPECT_EQ(form.readText(Field::编辑框2), "\xD7\xC9\xD1\xAF &#128522;&#169;");
+  EXPECT_EQ(form.readCharacters(Field::编辑框2), u"咨询 😊©");
+  form.writeText(Field::编辑框2, "\xD6\xD0 &#169;");  // written text shows as it stands
+  EXPECT_EQ(form.readCharacters(Field::编辑框2), u"中 &#169;");
+  EXPECT_EQ(form.readCharacters(Field::编辑框4), u"http://shop35871246.taobao.com");
+  EXPECT_EQ(
+      form.calls().at(3),
+      (FormCall{.kind = FormCall::Kind::ReadCharacters, .field = Field::编辑框2, .text = "\xD6\xD0 &#169;"}));
+}
+
 TEST(MemoryForm, RadioBoxesActAsOneAutomaticGroup) {
   MemoryForm form;
   form.click(Radio::单选框2);

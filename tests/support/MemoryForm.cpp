@@ -4,6 +4,8 @@
 #include <ostream>
 
 #include "form/Literals.h"
+#include "text/CharacterReferences.h"
+#include "text/CodePageConverter.h"
 
 namespace shopcode {
 namespace {
@@ -19,6 +21,8 @@ const char* kindName(FormCall::Kind kind) {
   switch (kind) {
     case FormCall::Kind::ReadText:
       return "readText";
+    case FormCall::Kind::ReadCharacters:
+      return "readCharacters";
     case FormCall::Kind::WriteText:
       return "writeText";
     case FormCall::Kind::IsChecked:
@@ -54,6 +58,7 @@ std::ostream& operator<<(std::ostream& out, const FormCall& call) {
   out << kindName(call.kind) << '(';
   switch (call.kind) {
     case FormCall::Kind::ReadText:
+    case FormCall::Kind::ReadCharacters:
     case FormCall::Kind::WriteText:
       out << fieldName(call.field) << ", ";
       break;
@@ -79,7 +84,7 @@ std::ostream& operator<<(std::ostream& out, const FormCall& call) {
 }
 
 MemoryForm::MemoryForm() {
-  for (int i = 0; i < FieldCount; ++i) texts_[i] = initialText(static_cast<Field>(i));
+  for (int i = 0; i < FieldCount; ++i) type(static_cast<Field>(i), initialText(static_cast<Field>(i)));
 }
 
 std::string MemoryForm::readText(Field field) {
@@ -87,9 +92,14 @@ std::string MemoryForm::readText(Field field) {
   return texts_[indexOf(field)];
 }
 
+std::u16string MemoryForm::readCharacters(Field field) {
+  calls_.push_back({.kind = FormCall::Kind::ReadCharacters, .field = field, .text = texts_[indexOf(field)]});
+  return shown_[indexOf(field)];
+}
+
 void MemoryForm::writeText(Field field, std::string_view text) {
   calls_.push_back(writeCall(field, text));
-  texts_[indexOf(field)] = text;
+  type(field, text);
 }
 
 bool MemoryForm::isChecked(Radio radio) {
@@ -117,7 +127,15 @@ void MemoryForm::setLinkTarget(std::string_view text) {
 }
 
 void MemoryForm::type(Field field, std::string_view text) {
+  // The window shows a written text as its code page 936 characters, and hands the same
+  // bytes back (as long as they are valid 936): the bytes are kept as they are.
   texts_[indexOf(field)] = text;
+  shown_[indexOf(field)] = decodeCodePage(CodePageGbk, text);
+}
+
+void MemoryForm::typeCharacters(Field field, std::u16string_view characters) {
+  texts_[indexOf(field)] = gbkWithReferences(characters);
+  shown_[indexOf(field)] = characters;
 }
 
 void MemoryForm::click(Radio radio) {

@@ -2,7 +2,10 @@
 // The form without a window: every value field as plain data, starting at its initial
 // value. It records what the actions do to it (each operation in order, the messages
 // shown, the captions written), so that the actions can run and be checked without a
-// window. Fields hold exactly the bytes written; nothing is trimmed or converted.
+// window. Fields hold exactly the bytes written; nothing is trimmed or converted. Like the
+// window, a box also shows characters: those of the code page 936 text written or typed,
+// or those typed as characters, which readText hands over with references where code page
+// 936 lacks them.
 #include <array>
 #include <iosfwd>
 #include <string>
@@ -17,6 +20,7 @@ namespace shopcode {
 struct FormCall {
   enum class Kind {
     ReadText,
+    ReadCharacters,
     WriteText,
     IsChecked,
     ShowMessage,
@@ -25,9 +29,9 @@ struct FormCall {
     SetLinkTarget
   };
   Kind kind;
-  Field field = Field::编辑框1;  // ReadText, WriteText
+  Field field = Field::编辑框1;  // ReadText, ReadCharacters, WriteText
   Radio radio = Radio::单选框1;  // IsChecked
-  std::string text{};            // the text read, written or shown
+  std::string text{};            // the text read, written or shown (ReadCharacters: as readText gives it)
   unsigned style = 0;            // ShowMessage
   bool checked = false;          // IsChecked: the answer
 
@@ -47,6 +51,7 @@ class MemoryForm final : public GeneratorForm {
   MemoryForm();
 
   std::string readText(Field field) override;
+  std::u16string readCharacters(Field field) override;
   void writeText(Field field, std::string_view text) override;
   bool isChecked(Radio radio) override;
   void showMessage(std::string_view text, unsigned style) override;
@@ -58,6 +63,8 @@ class MemoryForm final : public GeneratorForm {
   // What the user does, not recorded as calls: typing a box's whole text, clicking an
   // automatic radio box (checks it, unchecks the other), closing the window.
   void type(Field field, std::string_view text);
+  // Typing or pasting characters, code page 936 or not (an emoji, ©, a lone surrogate).
+  void typeCharacters(Field field, std::u16string_view characters);
   void click(Radio radio);
   void close() { gone_ = true; }
   // Sets one radio box alone, for states the window never shows (neither checked).
@@ -75,7 +82,8 @@ class MemoryForm final : public GeneratorForm {
   void clearCalls() { calls_.clear(); }
 
  private:
-  std::array<std::string, FieldCount> texts_;
+  std::array<std::string, FieldCount> texts_;     // as readText gives them
+  std::array<std::u16string, FieldCount> shown_;  // the characters each box shows
   std::array<bool, 2> checked_{true, false};
   std::string windowCaption_, linkCaption_, linkTarget_;
   std::vector<FormCall> calls_;

@@ -52,6 +52,25 @@ TEST(PercentEncoder, WorksFromTheUtf8FormTakenBeforePumping) {
   EXPECT_EQ(calls, 6);
 }
 
+// The window hands over what code page 936 lacks as references: the encoding is of the
+// characters they stand for, in their real UTF-8, one pump per byte as for every other byte.
+TEST(PercentEncoder, ReferencesForCharactersBeyondCodePage936AreEncodedAsThoseCharacters) {
+  const EncodeCase cases[] = {
+      {"shop&#128522;", "%73%68%6F%70%F0%9F%98%8A"},      // shop😊
+      {"&#169;\xD6\xD0&#223;", "%C2%A9%E4%B8%AD%C3%9F"},  // ©中ß
+      {"&#65533;", "%EF%BF%BD"},                          // a lone surrogate's stand-in
+      {"&#65;", "%26%23%36%35%3B"},                       // A has its own form: typed
+      {"&#x1F60A;", "%26%23%78%31%46%36%30%41%3B"},       // not made by the window
+      {"&#128522", "%26%23%31%32%38%35%32%32"},           // no semicolon
+  };
+  for (const EncodeCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    int pumps = 0;
+    EXPECT_EQ(encode(c.text, [&pumps] { ++pumps; }), c.encoded);
+    EXPECT_EQ(pumps * 3, static_cast<int>(c.encoded.size()));
+  }
+}
+
 TEST(PercentEncoder, LongTextIsThreeTimesItsUtf8Form) {
   std::string text;
   for (int i = 0; i < 100000; ++i) text += i % 2 ? "\xD6\xD0" : "a";

@@ -9,6 +9,7 @@
 
 #include "support/FakePlatform.h"
 #include "support/MemoryForm.h"
+#include "text/CharacterReferences.h"
 #include "text/CodePageConverter.h"
 #include "text/TextPrimitives.h"
 
@@ -183,17 +184,75 @@ TEST_F(AddressImporterTest, FilesWithAByteOrderMarkAreConvertedToCodePage936) {
             "a");
 }
 
+// Without a mark, Notepad's own default since Windows 10: UTF-8 is told from code page 936 by
+// the bytes of the lines the import uses.
+TEST_F(AddressImporterTest, FilesWithoutAMarkAreReadAsUtf8WhenTheirBytesSaySo) {
+  const auto five = [](const std::string& line) { return repeated(line + "\r\n", 5); };
+  struct Case {
+    const char* name;
+    std::string file;
+    std::string line1;  // the first field afterwards, code page 936 with references
+  } const cases[] = {
+      {"UTF-8 Chinese", five("http://shop.cn/\xE6\x96\xB0\xE5\x93\x81"), "http://shop.cn/\xD0\xC2\xC6\xB7"},
+      {"UTF-8 with an emoji and a (c) sign", five("a\xF0\x9F\x98\x8A\xC2\xA9"), "a&#128522;&#169;"},
+      {"UTF-8 Latin letters and signs only",
+       five("caf\xC3\xA9_750\xC3\x97"
+            "250"),
+       "caf\xA8\xA6_750\xA1\xC1"
+       "250"},
+      {"plain ASCII", five("http://a.example/1.jpg"), "http://a.example/1.jpg"},
+      {"code page 936 that is no UTF-8", five("\xB5\xD8\xD6\xB7"), "\xB5\xD8\xD6\xB7"},  // 地址
+      // Short Chinese lines in code page 936 are often well-formed UTF-8 too, but their UTF-8
+      // reading is a jumble of two-byte letters from different scripts: still code page 936.
+      {"code page 936 that reads as Greek and Latin", five("\xCD\xBC\xC6\xAC"), "\xCD\xBC\xC6\xAC"},  // 图片
+      {"code page 936 that reads as Cyrillic", five("\xD0\xA1\xD0\xB4"), "\xD0\xA1\xD0\xB4"},  // 小写
+      {"code page 936 that reads as Latin and Hebrew", five("\xC5\xAE\xD7\xB0"), "\xC5\xAE\xD7\xB0"},  // 女装
+      // The rule's price: 目录 (C4 BF C2 BC) reads as the Latin "Ŀ¼", so it is taken for UTF-8.
+      {"code page 936 that reads as Latin only", five("\xC4\xBF\xC2\xBC"), "&#319;&#188;"},
+      {"UTF-8 decided by the first five lines: a broken byte after them does not count",
+       five("\xE6\x96\xB0") + "\xB5\r\n", "\xD0\xC2"},
+      {"UTF-8 decided up to the first zero byte", "\xE6\x96\xB0\r\n" + std::string(1, '\0') + "\xB5",
+       "\xD0\xC2"},
+      {"UTF-16 with an emoji", "\xFF\xFE" + utf16le(repeated(std::u16string(u"😊\r\n"), 5)), "&#128522;"},
+      {"UTF-8 with mark and an emoji", "\xEF\xBB\xBF" + five("\xF0\x9F\x98\x8A\xC2\xAE"), "&#128522;&#174;"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const size_t chunk : {size_t{1}, size_t{7}, size_t{4096}}) {
+      platform.readChunkBytes = chunk;
+      importImages(c.file);
+      EXPECT_EQ(form.text(Field::编辑框7), c.line1);
+    }
+  }
+}
+
+TEST_F(AddressImporterTest, AFileThatCannotBeReadIsSaidSoAndFillsNothing) {
+  const std::string message = gbkFromUtf8("桌面上的文件“图片测试地址.txt”无法读取，可能正被其他程序占用。");
+  platform.locked.insert(imagePath());  // held open without sharing
+  importImages("a\r\nb\r\nc\r\nd\r\ne\r\n");
+  // Failing midway: what was read may end anywhere, so none of it is used.
+  platform.locked.clear();
+  platform.failingReads.insert(imagePath());
+  platform.readChunkBytes = 4;
+  importImages("a\r\nb\r\nc\r\nd\r\ne\r\n");
+  EXPECT_EQ(form.messages(), (std::vector<FormCall>{messageCall(message, MessageNoIcon),
+                                                    messageCall(message, MessageNoIcon)}));
+  EXPECT_EQ(texts(ImageFields),
+            (std::vector<std::string>{"image 1", "image 2", "image 3", "image 4", "image 5"}));
+}
+
 // What the import must give: the whole file converted, cut at its first zero byte, split.
+// (The files without a mark here are plain code page 936.)
 std::vector<std::string> wholeFileLines(const std::string& file) {
   std::string text = file;
   if (file.starts_with("\xEF\xBB\xBF")) {
-    text = encodeCodePage(CodePageGbk, decodeCodePage(CodePageUtf8, file.substr(3)));
+    text = gbkWithReferences(decodeCodePage(CodePageUtf8, file.substr(3)));
   } else if (file.starts_with("\xFF\xFE")) {
     std::u16string units;
     for (size_t i = 2; i + 1 < file.size(); i += 2)
       units.push_back(static_cast<char16_t>(static_cast<unsigned char>(file[i]) |
                                             static_cast<unsigned char>(file[i + 1]) << 8));
-    text = encodeCodePage(CodePageGbk, units);
+    text = gbkWithReferences(units);
   }
   return splitText(textFromBytes(text), "\r\n");
 }

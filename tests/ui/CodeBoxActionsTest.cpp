@@ -33,12 +33,31 @@ TEST_F(CodeBoxActionsTest, CopyPutsTheCodeBoxBytesUnchangedOnTheClipboard) {
   form.type(Field::编辑框3, code);
   copyCode(form, platform);
   EXPECT_EQ(platform.clipboard, code);
+  EXPECT_EQ(platform.clipboardUnicode, u"<p>中文 \t代码</p>\r\n€");
   EXPECT_EQ(platform.argumentsOf("putOnClipboard"), std::vector<std::string>{code});
+}
+
+// An emoji pasted straight into the code box: Unicode readers get the box's own characters,
+// code page 936 readers the same HTML with references, which a browser shows alike.
+TEST_F(CodeBoxActionsTest, CopyGivesTheBoxsOwnCharactersAndTheirCodePage936FormWithReferences) {
+  const std::u16string shown = u"<p alt=\"😊\">中 © À é</p>\r\n";
+  form.typeCharacters(Field::编辑框3, shown);
+  copyCode(form, platform);
+  EXPECT_EQ(platform.clipboardUnicode, shown);
+  EXPECT_EQ(platform.clipboard, "<p alt=\"&#128522;\">\xD6\xD0 &#169; &#192; \xA8\xA6</p>\r\n");
+  EXPECT_EQ(form.calls().size(), 1u);  // one read of the box: both forms are of the same text
+}
+
+TEST_F(CodeBoxActionsTest, PreviewFileHoldsTheCodePage936FormWithReferences) {
+  form.typeCharacters(Field::编辑框3, u"<b>😊©</b>");
+  previewCode(form, platform);
+  EXPECT_EQ(platform.files[previewPath()], "<b>&#128522;&#169;</b>");
 }
 
 TEST_F(CodeBoxActionsTest, CopyOfAnEmptyBoxLeavesAnEmptyTextOnTheClipboard) {
   copyCode(form, platform);
   EXPECT_EQ(platform.clipboard, "");
+  EXPECT_EQ(platform.clipboardUnicode, u"");
   EXPECT_EQ(platform.argumentsOf("putOnClipboard").size(), 1u);
 }
 

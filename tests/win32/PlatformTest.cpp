@@ -221,7 +221,7 @@ TEST_F(DesktopFileTest, PreviewHasTheShellOpenThePreviewFile) {
   EXPECT_FALSE(platform.openWithShell(platform.desktopFolder() + gbkFromUtf8("\\没有这个文件.html")));
 }
 
-TEST_F(DesktopFileTest, ReadingSharesWithReadersOnly) {
+TEST_F(DesktopFileTest, ReadingSharesWithEveryOpenerAndTellsAMissingFileFromALockedOne) {
   const std::wstring list = onDesktop(ImageListName);
   putFile(list, "abc");
   const std::string path = platform.desktopFolder() + gbkFromUtf8("\\图片测试地址.txt");
@@ -234,16 +234,27 @@ TEST_F(DesktopFileTest, ReadingSharesWithReadersOnly) {
     UniqueFile reader(
         ::CreateFileW(list.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(reader);
-    EXPECT_TRUE(platform.readFile(path, collect));
+    EXPECT_EQ(platform.readFile(path, collect), FileRead::Done);
     EXPECT_EQ(got, "abc");
   }
   {
+    // An editor that keeps the file open for writing but lets others read it.
     UniqueFile writer(::CreateFileW(list.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                     OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(writer);
-    EXPECT_FALSE(platform.readFile(path, collect));
+    got.clear();
+    EXPECT_EQ(platform.readFile(path, collect), FileRead::Done);
+    EXPECT_EQ(got, "abc");
   }
-  EXPECT_FALSE(platform.readFile(path + "x", collect));
+  {
+    UniqueFile exclusive(::CreateFileW(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(exclusive);
+    EXPECT_EQ(platform.readFile(path, collect), FileRead::Unreadable);
+  }
+  EXPECT_EQ(platform.readFile(path + "x", collect), FileRead::Missing);
+  EXPECT_EQ(platform.readFile(platform.desktopFolder() + "no such folder\\list.txt", collect),
+            FileRead::Missing);
+  EXPECT_EQ(platform.readFile(platform.desktopFolder(), collect), FileRead::Unreadable);  // a folder
 }
 
 TEST_F(DesktopFileTest, ImportReadsTheListFilesByTheirChineseNames) {

@@ -131,7 +131,15 @@ void MainWindow::show() {
 
 std::string MainWindow::readText(Field field) {
   HWND box = control(controlOf(field));
-  return box && !gone_ ? narrowGbk(windowText(box)) : std::string();
+  // What code page 936 lacks (an emoji, ©) reaches the snippets as a reference, not as '?'.
+  return box && !gone_ ? narrowKeepingAll(windowText(box)) : std::string();
+}
+
+std::u16string MainWindow::readCharacters(Field field) {
+  HWND box = control(controlOf(field));
+  if (!box || gone_) return {};
+  const std::wstring text = windowText(box);
+  return std::u16string(text.begin(), text.end());
 }
 
 void MainWindow::writeText(Field field, std::string_view text) {

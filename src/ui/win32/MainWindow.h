@@ -58,6 +58,7 @@ class MainWindow final : public GeneratorForm {
 
   // GeneratorForm
   std::string readText(Field field) override;
+  std::u16string readCharacters(Field field) override;
   void writeText(Field field, std::string_view text) override;
   bool isChecked(Radio radio) override;
   void showMessage(std::string_view text, unsigned style) override;

@@ -1,6 +1,7 @@
 #pragma once
 // The real platform: desktop folder, files, clipboard and shell of Windows, reached through
-// the W functions with paths converted from code page 936.
+// the W functions with paths converted from code page 936 (references read as the characters
+// they stand for, so a folder named beyond code page 936 is still found).
 #include <windows.h>
 
 #include <functional>
@@ -17,10 +18,11 @@ class Win32Platform final : public Platform {
   Win32Platform(HWND clipboardOwner, std::function<void()> pumpPendingEvents);
 
   std::string desktopFolder() override;
-  bool readFile(std::string_view path, const std::function<bool(std::string_view chunk)>& consume) override;
+  FileRead readFile(std::string_view path,
+                    const std::function<bool(std::string_view chunk)>& consume) override;
   bool writeFile(std::string_view path, std::string_view bytes) override;
   bool deleteFile(std::string_view path) override;
-  bool putOnClipboard(std::string_view text) override;
+  bool putOnClipboard(std::string_view ansiText, std::u16string_view unicodeText) override;
   bool openWithShell(std::string_view path) override;
   void processPendingEvents() override;
 

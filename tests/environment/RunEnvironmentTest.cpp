@@ -54,7 +54,8 @@ TEST(RunEnvironment, SystemHasTheBitnessTheRunNames) {
   EXPECT_EQ(sizeof(void*) * 8, wanted) << "this test executable is built for another bitness";
   BOOL wow64 = FALSE;
   ASSERT_TRUE(::IsWow64Process(::GetCurrentProcess(), &wow64));
-  EXPECT_FALSE(wow64) << "a 32-bit program under WOW64: this is a 64-bit Windows (WINEARCH=win32 gives a 32-bit one)";
+  EXPECT_FALSE(wow64)
+      << "a 32-bit program under WOW64: this is a 64-bit Windows (WINEARCH=win32 gives a 32-bit one)";
 }
 
 }  // namespace

@@ -16,11 +16,10 @@ inline bool skipsAreFailures() {
 }  // namespace shopcode::support
 
 // GoogleTest's own GTEST_SKIP, with the result chosen at run time.
-#define SHOPCODE_SKIP()                                                                            \
-  return GTEST_MESSAGE_AT_(__FILE__, __LINE__,                                                     \
-                           ::shopcode::support::skipsAreFailures()                                 \
-                               ? "Skipped where this run allows no skip (SHOPCODE_NO_SKIP)"        \
-                               : "Skipped",                                                        \
-                           ::shopcode::support::skipsAreFailures()                                 \
-                               ? ::testing::TestPartResult::kFatalFailure                          \
-                               : ::testing::TestPartResult::kSkip)
+#define SHOPCODE_SKIP()                                                                                    \
+  return GTEST_MESSAGE_AT_(                                                                                \
+      __FILE__, __LINE__,                                                                                  \
+      ::shopcode::support::skipsAreFailures() ? "Skipped where this run allows no skip (SHOPCODE_NO_SKIP)" \
+                                              : "Skipped",                                                 \
+      ::shopcode::support::skipsAreFailures() ? ::testing::TestPartResult::kFatalFailure                   \
+                                              : ::testing::TestPartResult::kSkip)

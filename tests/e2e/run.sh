@@ -29,7 +29,11 @@ trap cleanup EXIT
 start_xvfb "$work" 1600x1200x24 || { echo "FAIL: no X server"; exit 1; }
 
 # Every wait on Wine has a limit: a hung start fails the test instead of holding CI.
-timeout 300 wineboot -i >/dev/null 2>&1 || { echo "FAIL: the Wine prefix was not made within 300 s"; exit 1; }
+if ! timeout 300 wineboot -i >"$work/wineboot.log" 2>&1; then
+  echo "FAIL: no Wine prefix (wineboot failed or took over 300 s); it said:"
+  tail -n 5 "$work/wineboot.log"
+  exit 1
+fi
 if [ "${WINEARCH:-}" = win32 ]; then
   # A 32-bit Windows, as the 32-bit program meets it on a 32-bit edition.
   arch=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PROCESSOR_ARCHITECTURE 2>/dev/null |

@@ -44,39 +44,59 @@ cmake --build build/fuzz -j "$jobs"
 bash scripts/fuzz.sh build/fuzz "${SHOPCODE_FUZZ_SECONDS:-60}"
 
 step "Windows cross-builds, 64-bit and 32-bit"
+# The 32-bit build's tests that run under 32-bit Wine. The window tests run on the 64-bit
+# build only: they take the most time, and the end-to-end test drives the 32-bit window.
+win32_tests=(test_text test_form test_generators test_ui test_environment)
 for target in win64:x86_64 win32:i686; do
   cmake -S . -B "build/${target%%:*}" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-w64-${target#*:}.cmake" >/dev/null
-  cmake --build "build/${target%%:*}" -j "$jobs"
-  # The checks of the executable itself (hardening, imports) need no Wine.
-  run_ctest --test-dir "build/${target%%:*}" -R '^exe_'
 done
+cmake --build build/win64 -j "$jobs"
+if [ -n "$wine32" ]; then
+  cmake --build build/win32 -j "$jobs" --target ShopCode "${win32_tests[@]}"
+else
+  cmake --build build/win32 -j "$jobs" --target ShopCode
+fi
+# The checks of the executables themselves (hardening, imports) need no Wine.
+run_ctest --test-dir build/win64 -R '^exe_'
+run_ctest --test-dir build/win32 -R '^exe_'
 
-# One virtual X server and one Wine server with its services for all Wine tests of a build,
-# started here with their output detached: a service started by a test would hold ctest's
-# output pipe open and make every test wait for the last one.
-trap 'scripts/wine-run.sh --stop >/dev/null 2>&1 || true; kill "${xvfb:-}" 2>/dev/null || true' EXIT
-# wine_tests BUILD BITS CTEST-ARGS...: the build's Wine tests, once with a Western system code
-# page (1252) and once with the Chinese one (936): the program must behave the same on both.
-# Each run first proves that Wine has the code page, the bitness and the Chinese file names
-# it claims, or it fails.
-wine_tests() {
-  local build=$1 bits=$2 run
-  shift 2
-  export WINEARCH=win$bits SHOPCODE_WINE_ROOT=$PWD/build/wine-$build SHOPCODE_EXPECT_BITS=$bits
-  start_xvfb build 1024x768x24
+# wine_run BUILD BITS CODE-PAGE LOCALE CTEST-ARGS...: the build's Wine tests with the given
+# system code page, in a prefix, Wine server and virtual X server of their own (so no test's
+# keys and clicks reach another run's window). The Wine server and its services are started
+# up front with their output detached: a service started by a test would hold ctest's output
+# pipe open and make every test wait for the last one. The run first proves that Wine has the
+# code page, the bitness and the Chinese file names it claims, or it fails.
+wine_run() (
+  build=$1 bits=$2 codepage=$3
+  export WINEARCH=win$bits SHOPCODE_WINE_ROOT=$PWD/build/wine-$build-$codepage LC_ALL=$4 \
+    SHOPCODE_EXPECT_BITS=$bits SHOPCODE_EXPECT_ACP=$codepage
+  shift 4
+  mkdir -p "$SHOPCODE_WINE_ROOT"
+  trap 'scripts/wine-run.sh --stop >/dev/null 2>&1 || true; kill "${xvfb:-}" 2>/dev/null || true' EXIT
+  start_xvfb "$SHOPCODE_WINE_ROOT" 1024x768x24
   timeout 300 scripts/wine-run.sh --start </dev/null >/dev/null 2>&1 ||
-    { echo "FAIL: the Wine prefix and server for $build did not start within 300 s"; exit 1; }
+    { echo "FAIL: the Wine prefix and server did not start within 300 s"; exit 1; }
+  scripts/wine-run.sh "build/$build/tests/test_environment.exe" --gtest_brief=1 ||
+    { echo "FAIL: this Wine is not the $bits-bit Windows with code page $codepage that the run needs"; exit 1; }
+  run_ctest --test-dir "build/$build" "$@"
+)
+# wine_tests BUILD BITS CTEST-ARGS...: once with a Western system code page (1252) and once
+# with the Chinese one (936), side by side: the program must behave the same on both.
+wine_tests() {
+  local build=$1 bits=$2 run pids=() rc=0
+  shift 2
+  for run in 1252:C.UTF-8 936:zh_CN.UTF-8; do
+    wine_run "$build" "$bits" "${run%%:*}" "${run#*:}" "$@" >"build/wine-tests-$build-${run%%:*}.log" 2>&1 &
+    pids+=($!)
+  done
+  # Each run ends within its tests' time limits (ctest's TIMEOUT, the start's 300 s).
+  for pid in "${pids[@]}"; do wait "$pid" || rc=1; done
   for run in 1252:C.UTF-8 936:zh_CN.UTF-8; do
     echo "--- $build, code page ${run%%:*} (LC_ALL=${run#*:})"
-    export LC_ALL=${run#*:} SHOPCODE_EXPECT_ACP=${run%%:*}
-    scripts/wine-run.sh "build/$build/tests/test_environment.exe" --gtest_brief=1 ||
-      { echo "FAIL: this Wine is not the $bits-bit Windows with code page ${run%%:*} that the run needs"; exit 1; }
-    run_ctest --test-dir "build/$build" "$@"
+    cat "build/wine-tests-$build-${run%%:*}.log"
   done
-  unset LC_ALL SHOPCODE_EXPECT_ACP SHOPCODE_EXPECT_BITS WINEARCH
-  scripts/wine-run.sh --stop
-  kill "$xvfb" && unset DISPLAY  # the end-to-end test brings its own X server
+  return $rc
 }
 
 step "64-bit Windows build: its tests under Wine"
@@ -84,10 +104,8 @@ wine_tests win64 64 -E '^exe_'
 
 step "32-bit Windows build: text, form, generator and action tests under 32-bit Wine"
 if [ -n "$wine32" ]; then
-  # A 32-bit Windows (a WINEARCH=win32 prefix), not a 64-bit one running the program under
-  # WOW64. The window tests run on the 64-bit build only: they take the most time, and the
-  # end-to-end test below drives the 32-bit window.
-  wine_tests win32 32 -E '^(exe_|test_win32$)'
+  # A 32-bit Windows (a WINEARCH=win32 prefix), not a 64-bit one running the program under WOW64.
+  wine_tests win32 32 -R "^($(IFS='|'; echo "${win32_tests[*]}"))\$"
 else
   echo "NOT RUN: this kernel runs no 32-bit programs, so there is no 32-bit Wine (see setup)"
   not_run+=("the 32-bit build's tests under Wine")

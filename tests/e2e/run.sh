@@ -13,6 +13,9 @@ shots=$root/build/screenshots
 mkdir -p "$shots"
 work=$(mktemp -d)
 export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine stores file names in the charset of the Unix locale: without UTF-8 there (a minimal
+# system sets no locale at all) the program's Chinese desktop files cannot exist.
+export LC_ALL=${LC_ALL:-C.UTF-8}
 desktop=$HOME/Desktop
 mkdir -p "$desktop"
 failures=0

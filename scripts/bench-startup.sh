@@ -2,27 +2,34 @@
 # Start-up benchmark: time from launching a program under Wine to its window being shown,
 # for ShopCode.exe and, in the same run, for a program that only shows an empty window;
 # the peak memory of both, and the size of ShopCode.exe. A measurement, not a test.
+# A 32-bit ShopCode.exe is measured in a 32-bit Windows (a WINEARCH=win32 prefix) against a
+# 32-bit yardstick, which needs 32-bit Wine (see setup.sh).
 # Usage: scripts/bench-startup.sh [path/to/ShopCode.exe] [runs]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/xvfb.sh"
 exe=$(realpath "${1:-$root/build/win64/ShopCode.exe}")
 runs=${2:-10}
+case $(x86_64-w64-mingw32-objdump -p "$exe" | awk '/^Magic/ {print $2}') in
+  020b) bits=64 compiler=x86_64-w64-mingw32-g++-posix ;;
+  010b) bits=32 compiler=i686-w64-mingw32-g++-posix ;;
+  *) echo "$exe is no Windows program" >&2; exit 1 ;;
+esac
 work=$(mktemp -d)
-export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export HOME=$work/home WINEPREFIX=$work/prefix WINEARCH=win$bits WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$HOME/Desktop"
 
-# The yardstick, built like the program (static, GUI subsystem, optimised).
-x86_64-w64-mingw32-g++-posix -O2 -municode -mwindows -static -s \
-  "$root/bench/startup/EmptyWindow.cpp" -o "$work/EmptyWindow.exe"
+# The yardstick, built like the program (static, GUI subsystem, optimised, same bitness).
+"$compiler" -O2 -municode -mwindows -static -s "$root/bench/startup/EmptyWindow.cpp" -o "$work/EmptyWindow.exe"
 
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$work/display")
-wineboot -i >/dev/null 2>&1
-wineserver -w
+trap 'wineserver -k >/dev/null 2>&1 || true; kill "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+start_xvfb "$work" 1024x768x24
+if ! timeout 300 wineboot -i >"$work/wineboot.log" 2>&1; then
+  echo "no $bits-bit Wine prefix (32-bit Wine needs wine32, see setup.sh); wineboot said:" >&2
+  tail -n 5 "$work/wineboot.log" >&2
+  exit 1
+fi
+timeout 60 wineserver -w
 wineserver -p  # keep the server up between runs, as a desktop session does
 
 now() { date +%s%N; }
@@ -33,7 +40,9 @@ measure() {  # exe title
   start=$(now)
   wine "$1" >/dev/null 2>&1 &
   local launcher=$!
+  local limit=$(( $(now) + 60000000000 ))
   until window=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n1) && [ -n "$window" ]; do
+    [ "$(now)" -lt "$limit" ] || { echo "$1 showed no window within 60 s" >&2; exit 1; }
     sleep 0.005
   done
   local shown=$(( ($(now) - start) / 1000000 ))
@@ -42,6 +51,8 @@ measure() {  # exe title
   local peak
   peak=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
   kill "$pid"
+  for _ in $(seq 100); do kill -0 "$launcher" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$launcher" 2>/dev/null && { echo "$1 did not end within 10 s" >&2; exit 1; }
   wait "$launcher" 2>/dev/null || true
   echo "$shown $peak"
 }
@@ -57,7 +68,7 @@ done
 empty_ms=$(cut -d' ' -f1 "$work/empty" | median); shop_ms=$(cut -d' ' -f1 "$work/shop" | median)
 empty_kb=$(cut -d' ' -f2 "$work/empty" | median); shop_kb=$(cut -d' ' -f2 "$work/shop" | median)
 size=$(stat -c %s "$exe")
-echo "start-up to window shown, median of $runs (Wine):"
+echo "start-up to window shown, median of $runs ($bits-bit Wine):"
 echo "  empty window  ${empty_ms} ms, peak memory ${empty_kb} KiB"
 echo "  ShopCode      ${shop_ms} ms, peak memory ${shop_kb} KiB"
 awk -v a="$shop_ms" -v b="$empty_ms" 'BEGIN {printf "  ratio         %.2f (target 1.5 or less)\n", a / b}'

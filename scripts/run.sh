@@ -24,12 +24,9 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 export HOME="$root/home"
-exec 5>"$root/display"
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true' EXIT
-for _ in $(seq 100); do [ -s "$root/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$root/display")
+. scripts/xvfb.sh
+trap 'wineserver -k >/dev/null 2>&1 || true; kill "${xvfb:-}" 2>/dev/null || true' EXIT
+start_xvfb "$root" 1024x768x24
 prepare_prefix
 wine "$exe" >/dev/null 2>&1 &
 window=""

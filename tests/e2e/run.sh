@@ -3,34 +3,47 @@
 # temporary Wine prefix and home (whose Desktop is the program's desktop). Types into the
 # fields, clicks the buttons and reads the clipboard from the X side, where Wine hands it
 # over as UTF-8 with LF line ends. Saves screenshots at 96 and 144 DPI in build/screenshots.
-# Usage: tests/e2e/run.sh path/to/ShopCode.exe
+# WINEARCH=win32 makes the prefix a 32-bit Windows, for the 32-bit program.
+# Usage: [WINEARCH=win32] tests/e2e/run.sh path/to/ShopCode.exe
 set -euo pipefail
 exe=$(realpath "$1")
 root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/scripts/xvfb.sh"
 shots=$root/build/screenshots
 mkdir -p "$shots"
 work=$(mktemp -d)
 export HOME=$work/home WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine stores file names in the charset of the Unix locale: without UTF-8 there (a minimal
+# system sets no locale at all) the program's Chinese desktop files cannot exist.
+export LC_ALL=${LC_ALL:-C.UTF-8}
 desktop=$HOME/Desktop
 mkdir -p "$desktop"
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 pass() { echo "ok: $*"; }
 
-# A virtual X server of our own on a free display; room for the window at 144 DPI.
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
-  kill "$xvfb" 2>/dev/null || true
+  kill "${xvfb:-}" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n1 "$work/display")
+# A virtual X server of our own on a free display; room for the window at 144 DPI.
+start_xvfb "$work" 1600x1200x24 || { echo "FAIL: no X server"; exit 1; }
 
-wineboot -i >/dev/null 2>&1
+# Every wait on Wine has a limit: a hung start fails the test instead of holding CI.
+if ! timeout 300 wineboot -i >"$work/wineboot.log" 2>&1; then
+  echo "FAIL: no Wine prefix (wineboot failed or took over 300 s); it said:"
+  tail -n 5 "$work/wineboot.log"
+  exit 1
+fi
+if [ "${WINEARCH:-}" = win32 ]; then
+  # A 32-bit Windows, as the 32-bit program meets it on a 32-bit edition.
+  arch=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Session Manager\Environment' /v PROCESSOR_ARCHITECTURE 2>/dev/null |
+    awk '/PROCESSOR_ARCHITECTURE/ {print $NF}' | tr -d '\r')
+  [ "$arch" = x86 ] && pass "a 32-bit Windows (PROCESSOR_ARCHITECTURE $arch)" ||
+    { echo "FAIL: WINEARCH=win32 gave no 32-bit Windows (PROCESSOR_ARCHITECTURE '$arch')"; exit 1; }
+fi
 # The shell's "open" of web addresses and files ends in winebrowser: let it log instead of
 # starting a browser, so the test sees exactly what was opened.
 cat >"$work/browser.sh" <<SCRIPT
@@ -41,7 +54,7 @@ chmod +x "$work/browser.sh"
 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$work/browser.sh" /f >/dev/null 2>&1
 # Fonts as on a Chinese Windows, so the screenshots show what a shop owner sees.
 bash "$root/scripts/wine-chinese-fonts.sh"
-wineserver -w
+timeout 60 wineserver -w || { echo "FAIL: Wine did not settle within 60 s"; exit 1; }
 
 window=""
 # Starts the program and waits for its window. A start whose window never comes is tried
@@ -57,13 +70,27 @@ launch() {
   echo "the window did not appear ($(kill -0 "$app" 2>/dev/null && echo still running || echo program ended)); Wine said:"
   tail -n 20 "$work/wine.log"
   wineserver -k >/dev/null 2>&1 || true  # no late window of this start may be taken for the next
-  wineserver -w
+  timeout 60 wineserver -w || true
   return 1
 }
 start() {
-  launch || { echo "starting once more"; launch; } || { echo "FAIL: the window did not appear"; exit 1; }
+  launch || { echo "RETRY: starting once more"; launch; } || { echo "FAIL: the window did not appear"; exit 1; }
   sleep 1  # first paint
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
+# Sets rc to the program's exit code once it has ended by itself, within 30 seconds; to 124
+# when it has not, and then ends it.
+ended() {
+  for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  rc=0
+  if kill -0 "$app" 2>/dev/null; then
+    echo "the program did not end within 30 s"
+    wineserver -k >/dev/null 2>&1 || true
+    wait "$app" 2>/dev/null || true
+    rc=124
+  else
+    wait "$app" || rc=$?
+  fi
 }
 # Clicks the centre of a control given by its left, top, width and height in the client area
 # (without a window manager the X window is the client area).
@@ -190,19 +217,20 @@ grep -q 'https://myseller.taobao.com/' "$work/opened.log" 2>/dev/null && pass "h
 # Esc closes: the preview file goes, the program ends with 0.
 click $box1
 xdotool key --clearmodifiers Escape
-rc=0; wait "$app" || rc=$?
+ended
 check "exit code" 0 "$rc"
 [ ! -e "$preview" ] && pass "preview file removed on close" || fail "preview file left on the desktop"
 
 # The same window at 144 DPI, for the eye.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-wineserver -w
+timeout 60 wineserver -w || { echo "FAIL: Wine did not settle within 60 s"; exit 1; }
 start
 screenshot "$shots/window-144dpi.png"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -gt 1000 ] && pass "window scaled at 144 DPI (${WIDTH}x${HEIGHT})" || fail "window not scaled: ${WIDTH}x${HEIGHT}"
 xdotool key --clearmodifiers Escape
-wait "$app" || true
+ended
+check "exit code at 144 DPI" 0 "$rc"
 
 echo "screenshots: $shots/window-96dpi.png $shots/window-144dpi.png"
 [ "$failures" -eq 0 ] && echo "end-to-end: all passed" || { echo "end-to-end: $failures failed"; exit 1; }

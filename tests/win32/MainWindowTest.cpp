@@ -13,6 +13,7 @@
 
 #include "MainWindowFixture.h"
 #include "form/Literals.h"
+#include "support/Skip.h"
 #include "text/CodePageConverter.h"
 #include "ui/CodeBoxActions.h"
 #include "ui/win32/Gbk.h"
@@ -23,7 +24,7 @@ namespace shopcode::win32 {
 namespace {
 
 TEST_F(MainWindowTest, EveryControlSitsInItsParentAtItsPlaceAndSize) {
-  if (window->dpi() != 96) GTEST_SKIP() << "the table is for 96 DPI";
+  if (window->dpi() != 96) SHOPCODE_SKIP() << "the table is for 96 DPI";
   for (const ControlRow& p : Layout) {
     SCOPED_TRACE(static_cast<int>(p.control));
     HWND parent = p.parent ? at(*p.parent) : window->handle();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/MemoryForm.h"
+#include "support/Skip.h"
 #include "text/CodePageConverter.h"
 #include "ui/AddressImporter.h"
 #include "ui/CodeBoxActions.h"
@@ -121,7 +122,8 @@ class DesktopFileTest : public PlatformTest {
   void SetUp() override {
     PlatformTest::SetUp();
     if (!fileSystemTakesChineseNames())
-      GTEST_SKIP() << "this Wine cannot store Chinese file names: its Unix locale has no UTF-8 (try C.UTF-8)";
+      SHOPCODE_SKIP()
+          << "this Wine cannot store Chinese file names: its Unix locale has no UTF-8 (try C.UTF-8)";
   }
 };
 

@@ -4,14 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <chrono>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "RealInput.h"
 #include "form/Literals.h"
 #include "text/CodePageConverter.h"
 #include "ui/CodeBoxActions.h"
@@ -448,35 +446,14 @@ TEST_F(MainWindowTest, DpiChangeScalesEveryControlAndTheFonts) {
 }
 
 TEST_F(MainWindowTest, MessagesAreTaskModalOwnerlessBoxesTitledInformation) {
-  struct Seen {
-    std::wstring text;
-    bool owned = true, windowEnabled = true;
-  } seen;
-  std::atomic<bool> done{false};
-  const std::wstring title = widenGbk(gbk("信息："));
-  HWND main = window->handle();
-  // Another thread finds the box, looks at it and presses OK.
-  std::thread closer([&] {
-    for (int i = 0; i < 500 && !done; ++i) {
-      if (HWND box = ::FindWindowW(L"#32770", title.c_str())) {
-        wchar_t text[256] = {};
-        ::GetDlgItemTextW(box, 0xFFFF, text, 256);
-        seen.text = text;
-        seen.owned = ::GetWindow(box, GW_OWNER) != nullptr;
-        seen.windowEnabled = ::IsWindowEnabled(main) != FALSE;
-        ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-        return;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-  });
+  MessageBoxAnswer answer(window->handle(), widenGbk(gbk("信息：")));
   window->showMessage(gbk("密码错误，请核对！"), MessageIconError);
-  done = true;
-  closer.join();
+  const auto& seen = answer.wait();
+  ASSERT_TRUE(seen.found) << "no box titled 信息：";
   EXPECT_EQ(seen.text, widenGbk(gbk("密码错误，请核对！")));
   EXPECT_FALSE(seen.owned);
   EXPECT_FALSE(seen.windowEnabled) << "task-modal: the window takes no input meanwhile";
-  EXPECT_TRUE(::IsWindowEnabled(main));
+  EXPECT_TRUE(::IsWindowEnabled(window->handle()));
 }
 
 }  // namespace

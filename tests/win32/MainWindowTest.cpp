@@ -402,6 +402,20 @@ TEST_F(MainWindowTest, PendingEventsStopAtQuitAndLeaveIt) {
   EXPECT_EQ(message.wParam, 7u);
 }
 
+TEST_F(MainWindowTest, PendingEventsLeaveAQuitInItsPlaceInTheQueue) {
+  // A quit posted as a message, with a message behind it: both stay, in their order.
+  constexpr UINT Behind = WM_APP + 1;
+  ::PostThreadMessageW(::GetCurrentThreadId(), WM_QUIT, 7, 0);
+  ::PostThreadMessageW(::GetCurrentThreadId(), Behind, 0, 0);
+  window->processPendingEvents();
+  MSG first, second;
+  ASSERT_TRUE(::PeekMessageW(&first, nullptr, 0, 0, PM_REMOVE));
+  ASSERT_TRUE(::PeekMessageW(&second, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(first.message, static_cast<UINT>(WM_QUIT));
+  EXPECT_EQ(first.wParam, 7u);
+  EXPECT_EQ(second.message, Behind);
+}
+
 TEST_F(MainWindowTest, PendingEventsGoThroughTheKeyRules) {
   focus(C::编辑框3);
   ::PostMessageW(at(C::编辑框3), WM_KEYDOWN, VK_TAB, 1);

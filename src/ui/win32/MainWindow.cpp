@@ -450,13 +450,13 @@ int MainWindow::runMessageLoop() {
 }
 
 void MainWindow::processPendingEvents() {
-  MSG message;
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      // The loop that runs the program must still see it.
-      ::PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
+  MSG next;
+  while (::PeekMessageW(&next, nullptr, 0, 0, PM_NOREMOVE)) {
+    // A quit stays where it is, with its exit code: the loop that runs the program takes it.
+    if (next.message == WM_QUIT) return;
+    // Only a message of the kind just seen is taken, so a quit that came meanwhile stays too.
+    MSG message;
+    if (!::PeekMessageW(&message, nullptr, next.message, next.message, PM_REMOVE)) return;
     dispatch(message);
   }
 }

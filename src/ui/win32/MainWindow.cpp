@@ -50,8 +50,10 @@ constexpr KindStyle KindStyles[] = {
     {Kind::EditBox, WC_EDITW, WS_EX_CLIENTEDGE, WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL},
     {Kind::CodeBox, WC_EDITW, WS_EX_CLIENTEDGE,
      WS_TABSTOP | ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL},
-    {Kind::Button, WC_BUTTONW, 0, WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER},
-    {Kind::RadioBox, WC_BUTTONW, 0, BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER},
+    // Notify: buttons tell the window when they get the focus, as edits always do.
+    {Kind::Button, WC_BUTTONW, 0,
+     WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER | BS_NOTIFY},
+    {Kind::RadioBox, WC_BUTTONW, 0, BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER | BS_NOTIFY},
 };
 
 const KindStyle& styleOf(Kind kind) {
@@ -123,8 +125,12 @@ void MainWindow::show() {
   ::ShowWindow(hwnd_, SW_SHOW);
   ::SetForegroundWindow(hwnd_);
   ::SetActiveWindow(hwnd_);
-  ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
+  ::SetFocus(focusToRestore());
   ::UpdateWindow(hwnd_);
+}
+
+HWND MainWindow::focusToRestore() const {
+  return lastFocus_ ? lastFocus_ : control(C::编辑框1);
 }
 
 // ---- GeneratorForm ----
@@ -247,7 +253,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       return onCreate();
     case WM_COMMAND:
-      return onCommand(LOWORD(wParam), HIWORD(wParam));
+      return onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLORSTATIC:
       return staticColours(reinterpret_cast<HDC>(wParam));
     case WM_CTLCOLOREDIT:
@@ -280,7 +286,8 @@ LRESULT MainWindow::onCreate() {
   return 0;
 }
 
-LRESULT MainWindow::onCommand(int id, int code) {
+LRESULT MainWindow::onCommand(int id, int code, HWND from) {
+  if (code == EN_SETFOCUS || code == BN_SETFOCUS) return onControlFocused(from);
   // IDOK and IDCANCEL (Enter and Esc in a window that is no dialog) are no button's.
   if (code != BN_CLICKED || !platform_) return 0;
   const auto action =
@@ -289,18 +296,20 @@ LRESULT MainWindow::onCommand(int id, int code) {
   return 0;
 }
 
+LRESULT MainWindow::onControlFocused(HWND control) {
+  // Remembered as it happens: minimizing takes the focus away without deactivating the
+  // window, so the focus is no longer there to be read once the window needs it back.
+  if (control && ::IsChild(hwnd_, control)) lastFocus_ = control;
+  return 0;
+}
+
 LRESULT MainWindow::onActivate(WORD state, bool minimized) {
-  if (state == WA_INACTIVE) {
-    HWND focus = ::GetFocus();
-    if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
-  } else if (!minimized) {
-    ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
-  }
+  if (state != WA_INACTIVE && !minimized) ::SetFocus(focusToRestore());
   return 0;
 }
 
 LRESULT MainWindow::onSetFocus() {
-  ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
+  ::SetFocus(focusToRestore());
   return 0;
 }
 

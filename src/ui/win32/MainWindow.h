@@ -76,7 +76,8 @@ class MainWindow final : public GeneratorForm {
 
   // The window's messages, one handler each.
   LRESULT onCreate();
-  LRESULT onCommand(int id, int code);
+  LRESULT onCommand(int id, int code, HWND from);
+  LRESULT onControlFocused(HWND control);
   LRESULT onActivate(WORD state, bool minimized);
   LRESULT onSetFocus();
   LRESULT onDpiChanged(UINT dpi, const RECT& suggested);
@@ -88,6 +89,7 @@ class MainWindow final : public GeneratorForm {
   void enableThemedLook();
   void drawEditFrame(HWND edit) const;
   Control focusedControl() const;
+  HWND focusToRestore() const;  // the control that had the focus last, else the first one
   void moveFocus(int step);
   void dispatch(MSG& message);
 

@@ -48,5 +48,37 @@ TEST_F(MainWindowInputTest, MinimizingAndRestoringKeepsTheFocusedControl) {
   EXPECT_EQ(window->readText(Field::编辑框1), literals().initial编辑框1);
 }
 
+// Tab and Shift+Tab only move into the code box: its text stays unselected with the caret
+// where it was, so the next key adds to the snippet instead of replacing it.
+struct IntoCodeBoxCase {
+  const char* name;
+  Control from;
+  bool shift;
+};
+
+class MainWindowTabIntoCodeBoxTest : public MainWindowInputTest,
+                                     public ::testing::WithParamInterface<IntoCodeBoxCase> {};
+
+TEST_P(MainWindowTabIntoCodeBoxTest, KeepsTheSnippetAndTheCaret) {
+  const std::string snippet = "<div>\r\n<p>shop</p>\r\n</div>";
+  window->writeText(Field::编辑框3, snippet);
+  clickOn(C::编辑框3);
+  ::SendMessageW(at(C::编辑框3), EM_SETSEL, 12, 12);  // the caret inside "<p>shop</p>"
+  focus(GetParam().from);
+  if (GetParam().shift)
+    keys({VK_SHIFT, VK_TAB});
+  else
+    keys({VK_TAB});
+  ASSERT_EQ(focused(), C::编辑框3);
+  EXPECT_EQ(caret(C::编辑框3), 12u);
+  keys({VK_RETURN});
+  EXPECT_EQ(window->readText(Field::编辑框3), snippet.substr(0, 12) + "\r\n" + snippet.substr(12));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, MainWindowTabIntoCodeBoxTest,
+                         ::testing::Values(IntoCodeBoxCase{"TabFromTheBoxBefore", C::编辑框2, false},
+                                           IntoCodeBoxCase{"ShiftTabFromTheButtonAfter", C::按钮1, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace
 }  // namespace shopcode::win32

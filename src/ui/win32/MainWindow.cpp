@@ -406,7 +406,9 @@ void MainWindow::moveFocus(int step) {
     ::SetFocus(next);
     ::SendMessageW(control(C::单选框1), BM_SETCHECK, first ? BST_CHECKED : BST_UNCHECKED, 0);
     ::SendMessageW(control(C::单选框2), BM_SETCHECK, second ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (rowOf(at).field) ::SendMessageW(next, EM_SETSEL, 0, -1);
+    // A single-line box is selected whole, as in dialogs. The code box holds a document: it
+    // keeps its caret, or the next key would replace the snippet.
+    if (rowOf(at).kind == Kind::EditBox) ::SendMessageW(next, EM_SETSEL, 0, -1);
     // Show focus rectangles from now on, as dialogs do after a key.
     ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     return;

@@ -80,5 +80,20 @@ INSTANTIATE_TEST_SUITE_P(Ways, MainWindowTabIntoCodeBoxTest,
                                            IntoCodeBoxCase{"ShiftTabFromTheButtonAfter", C::按钮1, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(MainWindowInputTest, CtrlITypesNoTabIntoAnyBox) {
+  for (Control box : {C::编辑框3, C::编辑框1, C::编辑框宽度}) {
+    SCOPED_TRACE(static_cast<int>(box));
+    const Field field = *rowOf(box).field;
+    window->writeText(field, "ab");
+    clickOn(box);
+    ::SendMessageW(at(box), EM_SETSEL, 1, 1);
+    keys({VK_CONTROL, 'I'});
+    EXPECT_EQ(window->readText(field), "ab");
+    EXPECT_EQ(focused(), box) << "Ctrl+I is no Tab: the focus stays";
+    keys({'X'});
+    EXPECT_EQ(window->readText(field), "axb") << "the box still takes what is typed";
+  }
+}
+
 }  // namespace
 }  // namespace shopcode::win32

@@ -416,8 +416,11 @@ void MainWindow::moveFocus(int step) {
 }
 
 bool MainWindow::filterKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || !hwnd_) return false;
-  if (message.hwnd != hwnd_ && !::IsChild(hwnd_, message.hwnd)) return false;
+  if (message.message != WM_KEYDOWN && message.message != WM_CHAR) return false;
+  if (!hwnd_ || (message.hwnd != hwnd_ && !::IsChild(hwnd_, message.hwnd))) return false;
+  // Characters made of other keys (Ctrl+I is a tab) follow their own rule.
+  if (message.message == WM_CHAR)
+    return characterRule(static_cast<wchar_t>(message.wParam)) == KeyRule::Swallow;
   const Control focused = focusedControl();
   switch (keyRule(static_cast<UINT>(message.wParam), ::GetKeyState(VK_SHIFT) < 0, focused)) {
     case KeyRule::ToControl:

@@ -49,8 +49,9 @@ class MainWindow final : public GeneratorForm {
   int runMessageLoop();
   // Handles the pending messages without waiting; leaves a WM_QUIT in the queue.
   void processPendingEvents();
-  // The window's own keys (Tab, Shift+Tab, Enter, Esc, the radio arrows), seen before the
-  // control with the focus: true when the message was handled here and must not go on.
+  // The window's own keys (Tab, Shift+Tab, Enter, Esc, the radio arrows) and the characters
+  // no box takes (a tab), seen before the control with the focus: true when the message was
+  // handled here and must not go on.
   bool filterKey(const MSG& message);
 
   // Rebuilds fonts and places every control for `dpi` (the window keeps its position).

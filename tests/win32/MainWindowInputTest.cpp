@@ -95,5 +95,37 @@ TEST_F(MainWindowInputTest, CtrlITypesNoTabIntoAnyBox) {
   }
 }
 
+// A message box comes while a control has the focus; once the user has closed it (a click on
+// OK), the keys typed next reach that control.
+TEST_F(MainWindowInputTest, AfterAMessageBoxTypedKeysReachTheControlThatHadTheFocus) {
+  const std::wstring title = widenGbk(literals().messageTitle);
+  clickOn(C::编辑框8);
+  {
+    MessageBoxAnswer answer(window->handle(), title);
+    window->showMessage(gbk("密码错误，请核对！"), MessageIconError);
+    const auto& seen = answer.wait();
+    ASSERT_TRUE(seen.found);
+    EXPECT_TRUE(seen.closedByClick);
+  }
+  settle();
+  EXPECT_EQ(::GetForegroundWindow(), window->handle());
+  keys({'Q'});
+  EXPECT_EQ(window->readText(Field::编辑框8), "q");
+
+  // The box of an action the user started with a click: the import finds no list file.
+  {
+    MessageBoxAnswer answer(window->handle(), title);
+    clickOn(C::按钮5);
+    const auto& seen = answer.wait();
+    ASSERT_TRUE(seen.found);
+    EXPECT_NE(seen.text.find(L"图片测试地址.txt"), std::wstring::npos);
+  }
+  settle();
+  EXPECT_EQ(focused(), C::按钮5);
+  keys({VK_SHIFT, VK_TAB});
+  keys({'W'});
+  EXPECT_EQ(window->readText(Field::编辑框15), "w");
+}
+
 }  // namespace
 }  // namespace shopcode::win32

@@ -157,6 +157,12 @@ void MainWindow::showMessage(std::string_view text, unsigned style) {
   // No owner and task-modal: every window of the program is disabled until it is closed.
   ::MessageBoxW(nullptr, widenGbk(text).c_str(), widenGbk(literals().messageTitle).c_str(),
                 MB_OK | MB_TASKMODAL | style);
+  // Closing a box without owner activates whatever window the system picks, often not this
+  // one: take the activation back, with the focus where the user left it.
+  if (!hwnd_ || !::IsWindowVisible(hwnd_) || ::IsIconic(hwnd_)) return;
+  ::SetForegroundWindow(hwnd_);
+  ::SetActiveWindow(hwnd_);
+  ::SetFocus(focusToRestore());
 }
 
 void MainWindow::setWindowCaption(std::string_view text) {

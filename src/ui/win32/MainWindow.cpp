@@ -20,6 +20,7 @@ namespace {
 
 constexpr int FirstControlId = 100;  // 1 and 2 are IDOK and IDCANCEL
 constexpr UINT WmDpiChanged = 0x02E0;
+constexpr UINT WmGetDpiScaledSize = 0x02E4;  // Windows 10 1703 on: the size for a coming DPI
 
 // What a click on each button runs.
 struct ButtonAction {
@@ -104,10 +105,11 @@ MainWindow::MainWindow(HINSTANCE instance, PlatformFactory makePlatform)
     if (!::RegisterClassExW(&wc)) return;
   }
   if (!Hyperlink::registerClass(instance)) return;
-  // A fixed frame with a minimize button and no maximize: the window is never resized.
+  // A fixed frame with a minimize button and no maximize: the window is never resized. Its
+  // size comes once its DPI is known (onCreate).
   constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  created_ = ::CreateWindowExW(0, ClassName, L"", style, 0, 0, WindowWidth, WindowHeight, nullptr, nullptr,
-                               instance, this) != nullptr;
+  created_ =
+      ::CreateWindowExW(0, ClassName, L"", style, 0, 0, 0, 0, nullptr, nullptr, instance, this) != nullptr;
 }
 
 MainWindow::~MainWindow() {
@@ -227,8 +229,14 @@ void MainWindow::applyDpi(UINT dpi) {
     if (row.kind != Kind::HyperLinker)
       ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.guiFont()), TRUE);
   }
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, scaled(WindowWidth, dpi), scaled(WindowHeight, dpi),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  fitToClientArea();
+}
+
+void MainWindow::fitToClientArea() {
+  // From the client area out: a system with a wider frame or a taller caption (Windows 10
+  // and 11, a large caption setting) makes the window larger instead of clipping the controls.
+  const SIZE outer = outerSize(hwnd_, SIZE{ClientWidth, ClientHeight}, dpi_);
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::enableThemedLook() {
@@ -268,6 +276,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return onActivate(LOWORD(wParam), HIWORD(wParam) != 0);
     case WM_SETFOCUS:
       return onSetFocus();
+    case WmGetDpiScaledSize:
+      return onGetDpiScaledSize(LOWORD(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WmDpiChanged:
       return onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_DESTROY:
@@ -284,8 +294,7 @@ LRESULT MainWindow::onCreate() {
   fonts_ = makeFonts(dpi_);
   hyperlink_.setFont(fonts_.linkFont());
   if (!createControls()) return -1;
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, scaled(WindowWidth, dpi_), scaled(WindowHeight, dpi_),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  fitToClientArea();
   platform_ = makePlatform_(hwnd_, [this] { processPendingEvents(); });
   enableThemedLook();
   prepareWindow(*this);
@@ -319,10 +328,16 @@ LRESULT MainWindow::onSetFocus() {
   return 0;
 }
 
+LRESULT MainWindow::onGetDpiScaledSize(UINT dpi, SIZE& size) {
+  // The frame does not scale as the client area does: give the exact size for the new DPI.
+  size = outerSize(hwnd_, SIZE{ClientWidth, ClientHeight}, dpi);
+  return TRUE;
+}
+
 LRESULT MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
-  applyDpi(dpi);
-  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  applyDpi(dpi);  // sized from the client area
+  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return 0;
 }
 

@@ -54,7 +54,8 @@ class MainWindow final : public GeneratorForm {
   // handled here and must not go on.
   bool filterKey(const MSG& message);
 
-  // Rebuilds fonts and places every control for `dpi` (the window keeps its position).
+  // Rebuilds fonts, places every control and sizes the window around its client area for
+  // `dpi` (the window keeps its position).
   void applyDpi(UINT dpi);
 
   // GeneratorForm
@@ -81,12 +82,14 @@ class MainWindow final : public GeneratorForm {
   LRESULT onControlFocused(HWND control);
   LRESULT onActivate(WORD state, bool minimized);
   LRESULT onSetFocus();
+  LRESULT onGetDpiScaledSize(UINT dpi, SIZE& size);
   LRESULT onDpiChanged(UINT dpi, const RECT& suggested);
   LRESULT onDestroy();
   LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
 
   bool createControls();
   HWND createControl(const ControlRow& row, HWND parent);
+  void fitToClientArea();
   void enableThemedLook();
   void drawEditFrame(HWND edit) const;
   Control focusedControl() const;

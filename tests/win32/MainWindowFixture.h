@@ -51,6 +51,15 @@ class MainWindowTest : public ::testing::Test {
 
   HWND at(Control c) const { return window->control(c); }
   void pump() { window->processPendingEvents(); }
+  // Lets real input (SendInput) arrive and be handled: pumps until nothing more comes for a
+  // moment, two seconds at most.
+  void settle() {
+    const ULONGLONG end = ::GetTickCount64() + 2000;
+    do {
+      pump();
+    } while (::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0 &&
+             ::GetTickCount64() < end);
+  }
   static void setShift(bool down) {
     BYTE keys[256];
     ::GetKeyboardState(keys);

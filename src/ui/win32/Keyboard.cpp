@@ -23,6 +23,10 @@ KeyRule keyRule(UINT virtualKey, bool shift, Control focused) {
   }
 }
 
+KeyRule characterRule(wchar_t character) {
+  return character == L'\t' ? KeyRule::Swallow : KeyRule::ToControl;
+}
+
 Control focusNeighbour(Control from, int step) {
   constexpr int count = static_cast<int>(FocusOrder.size());
   const auto found = std::ranges::find(FocusOrder, from);

@@ -93,9 +93,10 @@ inline constexpr std::array<ControlRow, ControlCount> Layout{{
 
 // clang-format on
 
-// The outer size of the window, frame and title bar included.
-inline constexpr int WindowWidth = 717;
-inline constexpr int WindowHeight = 473;
+// The window's client area at 96 DPI: the controls reach x = 704 and y = 440, with a margin
+// right and below. The frame and title bar come on top, as wide as the system draws them.
+inline constexpr int ClientWidth = 711;
+inline constexpr int ClientHeight = 448;
 
 // Tab and Shift+Tab walk this list, wrapping at both ends.
 inline constexpr std::array FocusOrder{

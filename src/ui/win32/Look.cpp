@@ -29,6 +29,20 @@ int scaled(int value, UINT dpi) {
   return ::MulDiv(value, static_cast<int>(dpi), 96);
 }
 
+SIZE outerSize(HWND window, SIZE client, UINT dpi) {
+  const auto style = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE));
+  RECT rect{0, 0, scaled(client.cx, dpi), scaled(client.cy, dpi)};
+  // The frame of a given DPI exists from Windows 10 on; before that the system's frame is
+  // the one for the system DPI, which is then the window's DPI too.
+  using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  auto adjustForDpi = reinterpret_cast<AdjustForDpiFn>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "AdjustWindowRectExForDpi")));
+  if (!adjustForDpi || !adjustForDpi(&rect, style, FALSE, exStyle, dpi))
+    ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+  return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
 HFONT Fonts::guiFont() const {
   return static_cast<HFONT>(gui ? gui.get() : ::GetStockObject(DEFAULT_GUI_FONT));
 }

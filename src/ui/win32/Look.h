@@ -11,6 +11,9 @@ namespace shopcode::win32 {
 UINT dpiOf(HWND window);
 // A length given at 96 DPI, at `dpi`.
 int scaled(int value, UINT dpi);
+// The outer size of `window` (frame and title bar of its styles, drawn for `dpi`) around a
+// client area of `client` at 96 DPI scaled to `dpi`.
+SIZE outerSize(HWND window, SIZE client, UINT dpi);
 
 // The two fonts of the window at one DPI: the default GUI font, and the hyperlink's 楷体.
 struct Fonts {

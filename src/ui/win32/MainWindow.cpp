@@ -20,6 +20,7 @@ namespace {
 
 constexpr int FirstControlId = 100;  // 1 and 2 are IDOK and IDCANCEL
 constexpr UINT WmDpiChanged = 0x02E0;
+constexpr UINT WmGetDpiScaledSize = 0x02E4;  // Windows 10 1703 on: the size for a coming DPI
 
 // What a click on each button runs.
 struct ButtonAction {
@@ -50,8 +51,10 @@ constexpr KindStyle KindStyles[] = {
     {Kind::EditBox, WC_EDITW, WS_EX_CLIENTEDGE, WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL},
     {Kind::CodeBox, WC_EDITW, WS_EX_CLIENTEDGE,
      WS_TABSTOP | ES_LEFT | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL},
-    {Kind::Button, WC_BUTTONW, 0, WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER},
-    {Kind::RadioBox, WC_BUTTONW, 0, BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER},
+    // Notify: buttons tell the window when they get the focus, as edits always do.
+    {Kind::Button, WC_BUTTONW, 0,
+     WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER | BS_NOTIFY},
+    {Kind::RadioBox, WC_BUTTONW, 0, BS_AUTORADIOBUTTON | BS_MULTILINE | BS_LEFT | BS_VCENTER | BS_NOTIFY},
 };
 
 const KindStyle& styleOf(Kind kind) {
@@ -102,10 +105,11 @@ MainWindow::MainWindow(HINSTANCE instance, PlatformFactory makePlatform)
     if (!::RegisterClassExW(&wc)) return;
   }
   if (!Hyperlink::registerClass(instance)) return;
-  // A fixed frame with a minimize button and no maximize: the window is never resized.
+  // A fixed frame with a minimize button and no maximize: the window is never resized. Its
+  // size comes once its DPI is known (onCreate).
   constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  created_ = ::CreateWindowExW(0, ClassName, L"", style, 0, 0, WindowWidth, WindowHeight, nullptr, nullptr,
-                               instance, this) != nullptr;
+  created_ =
+      ::CreateWindowExW(0, ClassName, L"", style, 0, 0, 0, 0, nullptr, nullptr, instance, this) != nullptr;
 }
 
 MainWindow::~MainWindow() {
@@ -123,8 +127,12 @@ void MainWindow::show() {
   ::ShowWindow(hwnd_, SW_SHOW);
   ::SetForegroundWindow(hwnd_);
   ::SetActiveWindow(hwnd_);
-  ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
+  ::SetFocus(focusToRestore());
   ::UpdateWindow(hwnd_);
+}
+
+HWND MainWindow::focusToRestore() const {
+  return lastFocus_ ? lastFocus_ : control(C::编辑框1);
 }
 
 // ---- GeneratorForm ----
@@ -159,6 +167,12 @@ void MainWindow::showMessage(std::string_view text, unsigned style) {
   // No owner and task-modal: every window of the program is disabled until it is closed.
   ::MessageBoxW(nullptr, widenGbk(text).c_str(), widenGbk(literals().messageTitle).c_str(),
                 MB_OK | MB_TASKMODAL | style);
+  // Closing a box without owner activates whatever window the system picks, often not this
+  // one: take the activation back, with the focus where the user left it.
+  if (!hwnd_ || !::IsWindowVisible(hwnd_) || ::IsIconic(hwnd_)) return;
+  ::SetForegroundWindow(hwnd_);
+  ::SetActiveWindow(hwnd_);
+  ::SetFocus(focusToRestore());
 }
 
 void MainWindow::setWindowCaption(std::string_view text) {
@@ -223,8 +237,14 @@ void MainWindow::applyDpi(UINT dpi) {
     if (row.kind != Kind::HyperLinker)
       ::SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.guiFont()), TRUE);
   }
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, scaled(WindowWidth, dpi), scaled(WindowHeight, dpi),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  fitToClientArea();
+}
+
+void MainWindow::fitToClientArea() {
+  // From the client area out: a system with a wider frame or a taller caption (Windows 10
+  // and 11, a large caption setting) makes the window larger instead of clipping the controls.
+  const SIZE outer = outerSize(hwnd_, SIZE{ClientWidth, ClientHeight}, dpi_);
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::enableThemedLook() {
@@ -255,7 +275,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
       return onCreate();
     case WM_COMMAND:
-      return onCommand(LOWORD(wParam), HIWORD(wParam));
+      return onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_CTLCOLORSTATIC:
       return staticColours(reinterpret_cast<HDC>(wParam));
     case WM_CTLCOLOREDIT:
@@ -264,6 +284,8 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return onActivate(LOWORD(wParam), HIWORD(wParam) != 0);
     case WM_SETFOCUS:
       return onSetFocus();
+    case WmGetDpiScaledSize:
+      return onGetDpiScaledSize(LOWORD(wParam), *reinterpret_cast<SIZE*>(lParam));
     case WmDpiChanged:
       return onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
     case WM_DESTROY:
@@ -280,15 +302,15 @@ LRESULT MainWindow::onCreate() {
   fonts_ = makeFonts(dpi_);
   hyperlink_.setFont(fonts_.linkFont());
   if (!createControls()) return -1;
-  ::SetWindowPos(hwnd_, nullptr, 0, 0, scaled(WindowWidth, dpi_), scaled(WindowHeight, dpi_),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  fitToClientArea();
   platform_ = makePlatform_(hwnd_, [this] { processPendingEvents(); });
   enableThemedLook();
   prepareWindow(*this);
   return 0;
 }
 
-LRESULT MainWindow::onCommand(int id, int code) {
+LRESULT MainWindow::onCommand(int id, int code, HWND from) {
+  if (code == EN_SETFOCUS || code == BN_SETFOCUS) return onControlFocused(from);
   // IDOK and IDCANCEL (Enter and Esc in a window that is no dialog) are no button's.
   if (code != BN_CLICKED || !platform_) return 0;
   const auto action =
@@ -297,25 +319,33 @@ LRESULT MainWindow::onCommand(int id, int code) {
   return 0;
 }
 
+LRESULT MainWindow::onControlFocused(HWND control) {
+  // Remembered as it happens: minimizing takes the focus away without deactivating the
+  // window, so the focus is no longer there to be read once the window needs it back.
+  if (control && ::IsChild(hwnd_, control)) lastFocus_ = control;
+  return 0;
+}
+
 LRESULT MainWindow::onActivate(WORD state, bool minimized) {
-  if (state == WA_INACTIVE) {
-    HWND focus = ::GetFocus();
-    if (focus && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
-  } else if (!minimized) {
-    ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
-  }
+  if (state != WA_INACTIVE && !minimized) ::SetFocus(focusToRestore());
   return 0;
 }
 
 LRESULT MainWindow::onSetFocus() {
-  ::SetFocus(lastFocus_ ? lastFocus_ : control(C::编辑框1));
+  ::SetFocus(focusToRestore());
   return 0;
 }
 
+LRESULT MainWindow::onGetDpiScaledSize(UINT dpi, SIZE& size) {
+  // The frame does not scale as the client area does: give the exact size for the new DPI.
+  size = outerSize(hwnd_, SIZE{ClientWidth, ClientHeight}, dpi);
+  return TRUE;
+}
+
 LRESULT MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
-  applyDpi(dpi);
-  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  applyDpi(dpi);  // sized from the client area
+  ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return 0;
 }
 
@@ -405,7 +435,9 @@ void MainWindow::moveFocus(int step) {
     ::SetFocus(next);
     ::SendMessageW(control(C::单选框1), BM_SETCHECK, first ? BST_CHECKED : BST_UNCHECKED, 0);
     ::SendMessageW(control(C::单选框2), BM_SETCHECK, second ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (rowOf(at).field) ::SendMessageW(next, EM_SETSEL, 0, -1);
+    // A single-line box is selected whole, as in dialogs. The code box holds a document: it
+    // keeps its caret, or the next key would replace the snippet.
+    if (rowOf(at).kind == Kind::EditBox) ::SendMessageW(next, EM_SETSEL, 0, -1);
     // Show focus rectangles from now on, as dialogs do after a key.
     ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     return;
@@ -413,8 +445,11 @@ void MainWindow::moveFocus(int step) {
 }
 
 bool MainWindow::filterKey(const MSG& message) {
-  if (message.message != WM_KEYDOWN || !hwnd_) return false;
-  if (message.hwnd != hwnd_ && !::IsChild(hwnd_, message.hwnd)) return false;
+  if (message.message != WM_KEYDOWN && message.message != WM_CHAR) return false;
+  if (!hwnd_ || (message.hwnd != hwnd_ && !::IsChild(hwnd_, message.hwnd))) return false;
+  // Characters made of other keys (Ctrl+I is a tab) follow their own rule.
+  if (message.message == WM_CHAR)
+    return characterRule(static_cast<wchar_t>(message.wParam)) == KeyRule::Swallow;
   const Control focused = focusedControl();
   switch (keyRule(static_cast<UINT>(message.wParam), ::GetKeyState(VK_SHIFT) < 0, focused)) {
     case KeyRule::ToControl:
@@ -458,13 +493,13 @@ int MainWindow::runMessageLoop() {
 }
 
 void MainWindow::processPendingEvents() {
-  MSG message;
-  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      // The loop that runs the program must still see it.
-      ::PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
+  MSG next;
+  while (::PeekMessageW(&next, nullptr, 0, 0, PM_NOREMOVE)) {
+    // A quit stays where it is, with its exit code: the loop that runs the program takes it.
+    if (next.message == WM_QUIT) return;
+    // Only a message of the kind just seen is taken, so a quit that came meanwhile stays too.
+    MSG message;
+    if (!::PeekMessageW(&message, nullptr, next.message, next.message, PM_REMOVE)) return;
     dispatch(message);
   }
 }

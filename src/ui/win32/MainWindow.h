@@ -49,11 +49,13 @@ class MainWindow final : public GeneratorForm {
   int runMessageLoop();
   // Handles the pending messages without waiting; leaves a WM_QUIT in the queue.
   void processPendingEvents();
-  // The window's own keys (Tab, Shift+Tab, Enter, Esc, the radio arrows), seen before the
-  // control with the focus: true when the message was handled here and must not go on.
+  // The window's own keys (Tab, Shift+Tab, Enter, Esc, the radio arrows) and the characters
+  // no box takes (a tab), seen before the control with the focus: true when the message was
+  // handled here and must not go on.
   bool filterKey(const MSG& message);
 
-  // Rebuilds fonts and places every control for `dpi` (the window keeps its position).
+  // Rebuilds fonts, places every control and sizes the window around its client area for
+  // `dpi` (the window keeps its position).
   void applyDpi(UINT dpi);
 
   // GeneratorForm
@@ -77,18 +79,22 @@ class MainWindow final : public GeneratorForm {
 
   // The window's messages, one handler each.
   LRESULT onCreate();
-  LRESULT onCommand(int id, int code);
+  LRESULT onCommand(int id, int code, HWND from);
+  LRESULT onControlFocused(HWND control);
   LRESULT onActivate(WORD state, bool minimized);
   LRESULT onSetFocus();
+  LRESULT onGetDpiScaledSize(UINT dpi, SIZE& size);
   LRESULT onDpiChanged(UINT dpi, const RECT& suggested);
   LRESULT onDestroy();
   LRESULT onNcDestroy(WPARAM wParam, LPARAM lParam);
 
   bool createControls();
   HWND createControl(const ControlRow& row, HWND parent);
+  void fitToClientArea();
   void enableThemedLook();
   void drawEditFrame(HWND edit) const;
   Control focusedControl() const;
+  HWND focusToRestore() const;  // the control that had the focus last, else the first one
   void moveFocus(int step);
   void dispatch(MSG& message);
 
